@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+class QImage;
+
+// The styles a skinned control can draw in; the ordinals are stored in layouts.
+enum TsuiUIStyle : uint8_t {
+    FromThemeFile = 0,
+    MacOS = 1,
+    WinXP = 2,
+    DeepBlue = 3,
+    Protein = 4,
+    BlueGlass = 5,
+};
+
+// How a theme element's value is stored; the ordinals are those of the element table.
+enum class TsuiElementKind : uint8_t {
+    Integer = 0,
+    Colour = 1,
+    Bitmap = 2,
+    Boolean = 3,
+};
+
+// The 42 theme elements: number, key, kind. Written once; the enum, the key table and the
+// kind table are all generated from it.
+#define SUI_ENUMERATE_THEME_ELEMENTS(X)                                                            \
+    X(1, ButtonImage, Bitmap)                                                                      \
+    X(2, ButtonTransparentBool, Boolean)                                                           \
+    X(3, CheckBoxImage, Bitmap)                                                                    \
+    X(4, RadioButtonImage, Bitmap)                                                                 \
+    X(5, TitleBarButtonImage, Bitmap)                                                              \
+    X(6, TitleBarButtonTransparentBool, Boolean)                                                   \
+    X(7, TitleBarButtonLeftOffsetInt, Integer)                                                     \
+    X(8, TitleBarButtonRightOffsetInt, Integer)                                                    \
+    X(9, TitleBarButtonTopInt, Integer)                                                            \
+    X(10, TitleBarLeftImage, Bitmap)                                                               \
+    X(11, TitleBarClientImage, Bitmap)                                                             \
+    X(12, TitleBarRightImage, Bitmap)                                                              \
+    X(13, FormMinWidthInt, Integer)                                                                \
+    X(14, FormRoundCornerInt, Integer)                                                             \
+    X(15, FormBackgroundColor, Colour)                                                             \
+    X(16, FormBorderColor, Colour)                                                                 \
+    X(17, FormBorderWidthInt, Integer)                                                             \
+    X(18, MenuSelectedBorderColor, Colour)                                                         \
+    X(19, MenuSelectedBackgroundColor, Colour)                                                     \
+    X(20, MenuSelectedFontColor, Colour)                                                           \
+    X(21, MenuBackgroundColor, Colour)                                                             \
+    X(22, MenuFontColor, Colour)                                                                   \
+    X(23, MenuBarColor, Colour)                                                                    \
+    X(24, ProgressBarImage, Bitmap)                                                                \
+    X(25, ControlBorderColor, Colour)                                                              \
+    X(26, ControlBackgroundColor, Colour)                                                          \
+    X(27, ControlFontColor, Colour)                                                                \
+    X(28, TrackBarBarImage, Bitmap)                                                                \
+    X(29, TrackBarSliderImage, Bitmap)                                                             \
+    X(30, TrackBarSliderVImage, Bitmap)                                                            \
+    X(31, ScrollBarBackgroundColor, Colour)                                                        \
+    X(32, ScrollBarButtonImage, Bitmap)                                                            \
+    X(33, ScrollBarSliderImage, Bitmap)                                                            \
+    X(34, CheckListBoxImage, Bitmap)                                                               \
+    X(35, ToolBarButtonBorderColor, Colour)                                                        \
+    X(36, ToolBarButtonBackgroundColor, Colour)                                                    \
+    X(37, ToolBarButtonDownBackgroundColor, Colour)                                                \
+    X(38, ScrollButtonImage, Bitmap)                                                               \
+    X(39, TabControlTabImage, Bitmap)                                                              \
+    X(40, TabControlBarImage, Bitmap)                                                              \
+    X(41, SideChannelHandleImage, Bitmap)                                                          \
+    X(42, SideChannelBarImage, Bitmap)
+
+// Element numbers as constants: SUI_THEME_ButtonImage == 1.
+enum TsuiThemeElement : int {
+#define SUI_ELEMENT_NUMBER(number, key, kind) SUI_THEME_##key = number,
+    SUI_ENUMERATE_THEME_ELEMENTS(SUI_ELEMENT_NUMBER)
+#undef SUI_ELEMENT_NUMBER
+};
+
+constexpr int kThemeElementCount = 42;
+
+// The key a theme file stores element `element` under; "" outside 1..42.
+std::string_view ThemeElementKey(int element);
+
+// The element's kind; Integer outside 1..42.
+TsuiElementKind ThemeElementKind(int element);

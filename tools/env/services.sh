@@ -1,0 +1,49 @@
+# Sourced by run.sh and test.sh: a private X display and a PulseAudio server with a null
+# sink, both ended when the calling script exits.
+
+zintaro_start_display() {
+  if [[ -n "${ZINTARO_KEEP_DISPLAY:-}" && -n "${DISPLAY:-}" ]]; then return; fi
+  local n
+  for n in $(seq 91 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    ZINTARO_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return
+      sleep 0.1
+    done
+  done
+  echo "Could not start Xvfb" >&2
+  return 1
+}
+
+zintaro_start_sound() {
+  export XDG_RUNTIME_DIR
+  XDG_RUNTIME_DIR=$(mktemp -d /tmp/zintaro-pulse.XXXXXX)
+  chmod 700 "$XDG_RUNTIME_DIR"
+  export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse"
+  # -n skips the default configuration, so root may run it as a private user server.
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    --load="module-null-sink sink_name=zintaro_sink rate=44100" \
+    --load=module-native-protocol-unix \
+    --use-pid-file=false --log-target=stderr --log-level=error >/dev/null 2>"$XDG_RUNTIME_DIR/pulse.log" &
+  ZINTARO_PULSE_PID=$!
+  for _ in $(seq 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if ! pactl info >/dev/null 2>&1; then
+    echo "Could not start PulseAudio:" >&2
+    cat "$XDG_RUNTIME_DIR/pulse.log" >&2
+    return 1
+  fi
+  pactl set-default-sink zintaro_sink
+  export ZINTARO_SINK_MONITOR=zintaro_sink.monitor
+}
+
+zintaro_stop_services() {
+  [[ -n "${ZINTARO_PULSE_PID:-}" ]] && kill "$ZINTARO_PULSE_PID" 2>/dev/null
+  [[ -n "${ZINTARO_XVFB_PID:-}" ]] && kill "$ZINTARO_XVFB_PID" 2>/dev/null
+  return 0
+}
