@@ -83,3 +83,25 @@ std::string_view ThemeElementKey(int element);
 
 // The element's kind; Integer outside 1..42.
 TsuiElementKind ThemeElementKind(int element);
+
+// ---- Built-in lookups. A style is passed as a byte; only its low seven bits count. ----
+
+#include "platform/graphics/TColor.h"
+
+class TsuiFileTheme;
+
+// Whether a control in `style` reads from `fileTheme`. `effective` becomes the style to
+// read built-in values with: `style` itself, or DeepBlue when FromThemeFile has no
+// loaded theme.
+bool UseFileTheme(const TsuiFileTheme* fileTheme, uint8_t style, TsuiUIStyle& effective);
+
+// Fill `target` with the element's bitmap: the whole resource when `count` is 0, else
+// frame `index` of `count`. Leaves `target` untouched for a null target or a non-bitmap.
+void GetBuiltInBitmap(uint8_t style, int element, QImage* target, int index = 0, int count = 0);
+TColor GetBuiltInColor(uint8_t style, int element);
+int32_t GetBuiltInInt(uint8_t style, int element);
+bool GetBuiltInBool(uint8_t style, int element);
+
+// The skin bitmap resource of that name (decoded once, handed out as a copy); a null
+// image when there is none.
+QImage LoadSkinBitmap(std::string_view name);

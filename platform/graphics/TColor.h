@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+// $00BBGGRR for an RGB colour, $FF0000nn for system colour number nn.
+using TColor = uint32_t;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+
+constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
+
+// System colours as this desktop shows them (one table for the whole program).
+constexpr TColor clWindowText = 0xFF000008;
+constexpr TColor clBtnFace = 0xFF00000F;
+constexpr TColor clMenuText = 0xFF000007;
+
+// The RGB value of any colour, system colours looked up in the table.
+TColor ColorToRGB(TColor color);
+
+QColor ToQColor(TColor color);
+TColor FromQColor(const QColor& color);

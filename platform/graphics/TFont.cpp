@@ -1,0 +1,150 @@
+#include "platform/graphics/TFont.h"
+
+#include <QStringList>
+
+#include <array>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int kDesignDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+struct TSubstitute {
+    const char* requested;
+    const char* drawnWith;
+};
+
+// Layouts name the classic desktop faces; these are the packaged faces closest in metrics.
+constexpr std::array<TSubstitute, 6> kSubstitutes = {{
+    {"MS Sans Serif", "DejaVu Sans"},
+    {"Tahoma", "DejaVu Sans"},
+    {"Verdana", "DejaVu Sans"},
+    {"Arial", "DejaVu Sans"},
+    {"Courier New", "DejaVu Sans Mono"},
+    {"Times New Roman", "DejaVu Serif"},
+}};
+
+struct TStyleName {
+    TFont::Style style;
+    const char* name;
+};
+constexpr std::array<TStyleName, 4> kStyleNames = {{
+    {TFont::fsBold, "fsBold"},
+    {TFont::fsItalic, "fsItalic"},
+    {TFont::fsUnderline, "fsUnderline"},
+    {TFont::fsStrikeOut, "fsStrikeOut"},
+}};
+
+// a * b / c rounded to the nearest integer, halves away from zero.
+int MulDivRound(int a, int b, int c)
+{
+    long long product = static_cast<long long>(a) * b;
+    long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+} // namespace
+
+QString SubstituteFontFamily(const QString& family)
+{
+    for (const auto& entry : kSubstitutes) {
+        if (family.compare(QLatin1String(entry.requested), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(entry.drawnWith);
+    }
+    return family;
+}
+
+TFont::TFont(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void TFont::SetName(const QString& name)
+{
+    m_name = name;
+    Changed();
+}
+
+void TFont::SetHeight(int height)
+{
+    m_height = height;
+    Changed();
+}
+
+int TFont::Size() const { return -MulDivRound(m_height, kPointsPerInch, kDesignDpi); }
+
+void TFont::SetSize(int points)
+{
+    m_height = -MulDivRound(points, kDesignDpi, kPointsPerInch);
+    Changed();
+}
+
+void TFont::SetColor(TColor color)
+{
+    m_color = color;
+    Changed();
+}
+
+void TFont::SetStyles(unsigned styles)
+{
+    m_styles = styles;
+    Changed();
+}
+
+QString TFont::StyleText() const
+{
+    QStringList names;
+    for (const auto& entry : kStyleNames) {
+        if (m_styles & entry.style)
+            names << QString::fromLatin1(entry.name);
+    }
+    return "[" + names.join(',') + "]";
+}
+
+void TFont::SetStyleText(const QString& text)
+{
+    QString inner = text.trimmed();
+    if (inner.startsWith('['))
+        inner.remove(0, 1);
+    if (inner.endsWith(']'))
+        inner.chop(1);
+    unsigned styles = 0;
+    for (const QString& part : inner.split(',', Qt::SkipEmptyParts)) {
+        for (const auto& entry : kStyleNames) {
+            if (part.trimmed() == QLatin1String(entry.name))
+                styles |= entry.style;
+        }
+    }
+    SetStyles(styles);
+}
+
+void TFont::Assign(const TFont& other)
+{
+    m_name = other.m_name;
+    m_height = other.m_height;
+    m_color = other.m_color;
+    m_styles = other.m_styles;
+    Changed();
+}
+
+QFont TFont::ToQFont() const
+{
+    QFont font(SubstituteFontFamily(m_name));
+    // A positive height includes the internal leading; 80% is close for these faces.
+    int pixels = m_height < 0 ? -m_height : std::max(1, m_height * 4 / 5);
+    font.setPixelSize(std::max(1, pixels));
+    font.setBold(m_styles & fsBold);
+    font.setItalic(m_styles & fsItalic);
+    font.setUnderline(m_styles & fsUnderline);
+    font.setStrikeOut(m_styles & fsStrikeOut);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void TFont::Changed()
+{
+    if (OnChange)
+        OnChange();
+}
