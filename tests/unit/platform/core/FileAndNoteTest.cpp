@@ -1,0 +1,68 @@
+#include "platform/core/Exceptions.h"
+#include "platform/core/FileBytes.h"
+#include "platform/core/NoteText.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+TEST(NoteText, EveryLineBreakBecomesCrLf)
+{
+    EXPECT_EQ(NormaliseNoteText("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(NormaliseNoteText("\r\r\n\n"), "\r\n\r\n\r\n");
+    EXPECT_EQ(NormaliseNoteText("end\r"), "end\r\n");
+    EXPECT_EQ(NormaliseNoteText("ni\xE4\xBD\xA0hao\n"), "ni\xE4\xBD\xA0hao\r\n");
+}
+
+TEST(NoteText, TextEndsAtTheFirstNul)
+{
+    using namespace std::string_literals;
+    EXPECT_EQ(NormaliseNoteText("shown\nhere\0hidden\n"s), "shown\r\nhere");
+}
+
+TEST(NoteText, UnixAndWindowsNotesShowTheSameLines)
+{
+    TTempDir dir;
+    dir.Write("unix.txt", "ni hao\nhello\n");
+    dir.Write("dos.txt", "ni hao\r\nhello\r\n");
+    EXPECT_EQ(LoadNoteFile(dir.File("unix.txt")), LoadNoteFile(dir.File("dos.txt")));
+}
+
+TEST(NoteText, NotesBeyondCapacityAreRefused)
+{
+    TTempDir dir;
+    dir.Write("big.txt", std::string(kMemoCapacity + 1, 'a'));
+    dir.Write("fits.txt", std::string(kMemoCapacity, 'a'));
+    dir.Write("grows.txt", std::string(kMemoCapacity / 2 + 1, '\n'));
+    try {
+        LoadNoteFile(dir.File("big.txt"));
+        FAIL() << "no error";
+    } catch (const EOutOfResources& error) {
+        EXPECT_STREQ(error.what(), "Text exceeds memo capacity");
+    }
+    EXPECT_EQ(LoadNoteFile(dir.File("fits.txt")).size(), kMemoCapacity);
+    EXPECT_THROW(LoadNoteFile(dir.File("grows.txt")), EOutOfResources);
+}
+
+TEST(FileBytes, OpenErrorsNameTheFullPathAndTheReason)
+{
+    TTempDir dir;
+    std::string missing = dir.File("missing.txt");
+    try {
+        ReadFileBytes(missing);
+        FAIL() << "no error";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(), "Cannot open file \"" + missing + "\". No such file or directory");
+    }
+    EXPECT_THROW(ReadFileBytes(dir.Path()), EFOpenError);
+}
+
+TEST(FileBytes, RelativePathsAreExpandedInMessages)
+{
+    try {
+        ReadFileBytes("no-such-dir/0.jpg");
+        FAIL() << "no error";
+    } catch (const EFOpenError& error) {
+        EXPECT_NE(error.Message().find(ExpandFileName("no-such-dir/0.jpg")), std::string::npos);
+        EXPECT_EQ(error.Message().find("\"no-such-dir"), std::string::npos);
+    }
+}
