@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string_view>
 
@@ -13,3 +14,14 @@ public:
     // The event slot called `name`, or nullptr when the component has none.
     virtual TNotifyEvent* FindEvent(std::string_view name) = 0;
 };
+
+// Where errors that escape an event handler go: the application's default error handler.
+using TErrorHandler = std::function<void(const std::exception&)>;
+void SetApplicationErrorHandler(TErrorHandler handler);
+
+// Runs an event handler, if set; an error it raises goes to the application's handler
+// and never unwinds through the window system.
+void FireEvent(const TNotifyEvent& event);
+
+// Hands an error to the application's handler, as an escaping one would be.
+void HandleApplicationError(const std::exception& error);

@@ -10,7 +10,7 @@ TTimer::TTimer(QObject* owner)
             m_timer.stop();
             return;
         }
-        OnTimer();
+        FireEvent(OnTimer);
     });
 }
 

@@ -1,0 +1,68 @@
+# Sourced by the end-to-end tests and the showcase: drives the real zintaro binary on an
+# X display with xdotool and reads its window with ImageMagick.
+
+# zin_start <binary> [args...]: starts it in the background, waits for its main window.
+zin_start() {
+  local binary=$1
+  shift
+  ZIN_LOG=$(mktemp /tmp/zintaro-run.XXXXXX)
+  "$binary" "$@" >"$ZIN_LOG" 2>&1 &
+  ZIN_PID=$!
+  ZIN_WINDOW=""
+  for _ in $(seq 100); do
+    ZIN_WINDOW=$(xdotool search --sync --onlyvisible --pid "$ZIN_PID" --name 'Varnel  Zintaro' 2>/dev/null | head -1) || true
+    [[ -n "$ZIN_WINDOW" ]] && break
+    sleep 0.1
+  done
+  if [[ -z "$ZIN_WINDOW" ]]; then
+    echo "zintaro did not map its window; its output:" >&2
+    cat "$ZIN_LOG" >&2
+    return 1
+  fi
+  sleep 0.5
+}
+
+zin_stop() {
+  [[ -n "${ZIN_PID:-}" ]] && kill "$ZIN_PID" 2>/dev/null && wait "$ZIN_PID" 2>/dev/null
+  ZIN_PID=""
+  return 0
+}
+
+# zin_geometry: sets ZIN_X ZIN_Y ZIN_W ZIN_H of the main window.
+zin_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$ZIN_WINDOW")"
+  ZIN_X=$X ZIN_Y=$Y ZIN_W=$WIDTH ZIN_H=$HEIGHT
+}
+
+# zin_click <x> <y>: a left click at window coordinates.
+zin_click() {
+  zin_geometry
+  xdotool mousemove $((ZIN_X + $1)) $((ZIN_Y + $2)) sleep 0.1 click 1
+  sleep 0.3
+}
+
+# zin_screenshot <file>: the main window as a PNG.
+zin_screenshot() {
+  import -window "$ZIN_WINDOW" "$1"
+}
+
+# zin_screen_shot <file>: the whole screen (to see dialogs and boxes too).
+zin_screen_shot() {
+  import -window root "$1"
+}
+
+# zin_pixel <png> <x> <y>: prints the pixel as "r,g,b".
+zin_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# zin_wait_window <name> [seconds]: waits for a top-level window titled <name>; prints its id.
+zin_wait_window() {
+  local name=$1 limit=${2:-10} id=""
+  for _ in $(seq $((limit * 10))); do
+    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1) || true
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
