@@ -1,5 +1,7 @@
 #include "platform/graphics/TFont.h"
 
+#include "platform/core/Exceptions.h"
+
 #include <QStringList>
 
 #include <array>
@@ -9,6 +11,8 @@
 namespace {
 
 constexpr int kDesignDpi = 96;
+// Far beyond any window; it keeps hostile layouts from asking for giant glyphs.
+constexpr int kMaxPixelSize = 1000;
 constexpr int kPointsPerInch = 72;
 
 struct TSubstitute {
@@ -112,10 +116,11 @@ void TFont::SetStyleText(const QString& text)
         inner.chop(1);
     unsigned styles = 0;
     for (const QString& part : inner.split(',', Qt::SkipEmptyParts)) {
-        for (const auto& entry : kStyleNames) {
-            if (part.trimmed() == QLatin1String(entry.name))
-                styles |= entry.style;
-        }
+        auto entry = std::find_if(kStyleNames.begin(), kStyleNames.end(),
+                                  [&](const TStyleName& name) { return part.trimmed() == QLatin1String(name.name); });
+        if (entry == kStyleNames.end())
+            throw EInvalidOperation("Unknown font style \"" + part.trimmed().toStdString() + "\"");
+        styles |= entry->style;
     }
     SetStyles(styles);
 }
@@ -133,8 +138,9 @@ QFont TFont::ToQFont() const
 {
     QFont font(SubstituteFontFamily(m_name));
     // A positive height includes the internal leading; 80% is close for these faces.
-    int pixels = m_height < 0 ? -m_height : std::max(1, m_height * 4 / 5);
-    font.setPixelSize(std::max(1, pixels));
+    long long height = m_height;
+    long long pixels = height < 0 ? -height : height * 4 / 5;
+    font.setPixelSize(static_cast<int>(std::clamp(pixels, 1LL, static_cast<long long>(kMaxPixelSize))));
     font.setBold(m_styles & fsBold);
     font.setItalic(m_styles & fsItalic);
     font.setUnderline(m_styles & fsUnderline);

@@ -34,7 +34,7 @@ public:
     void SetColor(TColor color);
     unsigned Styles() const { return m_styles; }
     void SetStyles(unsigned styles);
-    // "[fsBold,fsUnderline]" as layouts write it.
+    // "[fsBold,fsUnderline]" as layouts write it; an unknown name is refused.
     QString StyleText() const;
     void SetStyleText(const QString& text);
 
