@@ -22,6 +22,10 @@ public:
     ~TsuiFileTheme() override;
 
     const std::string& ThemeFile() const { return m_themeFile; }
+    // Nothing happens for the stored string itself, nor when neither `path` nor its file name
+    // beside the program exists. Otherwise the found path is stored and loaded; the form's
+    // controls that use this theme re-apply their style. A file that exists but cannot be
+    // read raises EFOpenError and leaves no theme loaded.
     void SetThemeFile(const std::string& path);
     bool Loaded() const { return m_loaded; }
 

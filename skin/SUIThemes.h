@@ -1,9 +1,21 @@
 #pragma once
 
+#include <QObject>
+
 #include <cstdint>
 #include <string_view>
 
 class QImage;
+
+// How a style travels through Qt properties: a control's published UIStyle property is
+// an int holding the ordinal,
+//     Q_PROPERTY(int UIStyle READ UIStyleProperty WRITE SetUIStyleProperty)
+// so setProperty("UIStyle", 2) and property("UIStyle").toInt() work everywhere. The
+// enumeration is also known to Qt's meta-type system (Q_ENUM_NS), so the names stored in
+// layouts map to ordinals with QMetaEnum::fromType<TsuiUIStyle>().keyToValue("WinXP"),
+// and a property typed SuiStyles::TsuiUIStyle would accept the same int writes.
+namespace SuiStyles {
+Q_NAMESPACE
 
 // The styles a skinned control can draw in; the ordinals are stored in layouts.
 enum TsuiUIStyle : uint8_t {
@@ -14,6 +26,15 @@ enum TsuiUIStyle : uint8_t {
     Protein = 4,
     BlueGlass = 5,
 };
+Q_ENUM_NS(TsuiUIStyle)
+
+} // namespace SuiStyles
+
+using SuiStyles::TsuiUIStyle;
+using enum SuiStyles::TsuiUIStyle;
+
+// The built-in styles run from MacOS to BlueGlass.
+constexpr int kBuiltInStyleCount = 5;
 
 // How a theme element's value is stored; the ordinals are those of the element table.
 enum class TsuiElementKind : uint8_t {
@@ -102,6 +123,16 @@ TColor GetBuiltInColor(uint8_t style, int element);
 int32_t GetBuiltInInt(uint8_t style, int element);
 bool GetBuiltInBool(uint8_t style, int element);
 
+// The name of the bitmap resource a built-in style uses for a bitmap element; "" for
+// other kinds and other styles.
+std::string_view GetBuiltInBitmapName(uint8_t style, int element);
+
 // The skin bitmap resource of that name (decoded once, handed out as a copy); a null
-// image when there is none.
+// image when there is none. The copy shares pixels with the cache until it is written
+// to; any write detaches it first, so the cached picture never changes.
 QImage LoadSkinBitmap(std::string_view name);
+
+// The style a control created with this owner starts in: the UIStyle of the first
+// TsuiForm among the direct child widgets of a top-level widget; DeepBlue for anything
+// else (no owner, not a window, no TsuiForm).
+TsuiUIStyle GetFormUIStyle(const QObject* owner);
