@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/forms/TControl.h"
+#include "platform/forms/TLayoutReader.h"
+
+#include <QObject>
+
+#include <string>
+#include <vector>
+
+class TStatusBar;
+
+// One panel of a status bar, an item of its Panels collection.
+class TStatusPanel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+
+public:
+    explicit TStatusPanel(TStatusBar& bar);
+
+    int Width() const { return m_width; }
+    void SetWidth(int width);
+    QString Text() const { return m_text; }
+    void SetText(const QString& text);
+
+private:
+    TStatusBar& m_bar;
+    int m_width = 50;
+    QString m_text;
+};
+
+// A row of text panels at the bottom of its parent, each as wide as its Width; the last
+// one reaches to the right edge.
+class TStatusBar : public TControl, public ICollectionOwner {
+    Q_OBJECT
+
+public:
+    explicit TStatusBar(QWidget* parent = nullptr);
+
+    int PanelCount() const { return int(m_panels.size()); }
+    TStatusPanel& Panel(int index) const;
+    // Both throw EInvalidOperation for an index that names no panel.
+    void SetPanelText(int index, const std::string& text);
+    std::string PanelText(int index) const;
+
+    bool ClearCollection(std::string_view collection) override;
+    QObject* AddCollectionItem(std::string_view collection) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::vector<TStatusPanel*> m_panels;
+};
