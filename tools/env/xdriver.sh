@@ -66,3 +66,46 @@ zin_wait_window() {
   done
   return 1
 }
+
+# zin_ocr <png> <x> <y> <w> <h>: the text in that part of the picture, on one line.
+zin_ocr() {
+  local crop
+  crop=$(mktemp /tmp/zintaro-ocr.XXXXXX.png)
+  convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace Gray -resize 400% -threshold 60% "$crop"
+  tesseract "$crop" - --psm 7 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ *//; s/ *$//'
+  rm -f "$crop"
+}
+
+# zin_wait_text <x> <y> <w> <h> <pattern> [seconds]: waits until the window shows text
+# matching the extended regular expression there, blanks left out (OCR drops some);
+# prints what it read last.
+zin_wait_text() {
+  local limit=${6:-10} shot text=""
+  shot=$(mktemp /tmp/zintaro-shot.XXXXXX.png)
+  for _ in $(seq $((limit * 2))); do
+    zin_screenshot "$shot"
+    text=$(zin_ocr "$shot" "$1" "$2" "$3" "$4" | tr -d ' ')
+    if [[ "$text" =~ $5 ]]; then
+      rm -f "$shot"
+      echo "$text"
+      return 0
+    fi
+    sleep 0.5
+  done
+  rm -f "$shot"
+  echo "$text"
+  return 1
+}
+
+# Window coordinates of the elements the tests press and read (the frame, the page
+# container and the player page are at 3,0 / 0,28 / 78,22).
+ZIN_PLAY="135 414"
+ZIN_STOP="181 414"
+ZIN_PAUSE="231 414"
+ZIN_OPEN="48 99"
+ZIN_DOWNLOAD="48 130"
+ZIN_ABOUT="48 164"
+ZIN_HELP="48 202"
+ZIN_OK="472 322"
+ZIN_STATUS_COURSE="84 460 196 20"
+ZIN_STATUS_POSITION="284 460 96 20"

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "lesson/TLessonView.h"
+#include "lesson/TPlaybackEngine.h"
+#include "platform/forms/TForm.h"
+
+#include <memory>
+#include <string>
+
+class TErrorBoxes;
+class TImage;
+class TMediaPlayer;
+class TPlainCheckBox;
+class TPlainMemo;
+class TPlainPageControl;
+class TPlainTabSheet;
+class TPlainTrackBar;
+class TStatusBar;
+class TTimer;
+
+// The main window: the course player and its four side-menu commands. Its controls come
+// from the stored layout; it lends them to the playback engine.
+class Tfrm_main : public TForm, public TLessonView {
+    Q_OBJECT
+
+public:
+    explicit Tfrm_main(TErrorBoxes& errorBoxes, QWidget* parent = nullptr);
+    ~Tfrm_main() override;
+
+    TPlaybackEngine& Engine() { return m_engine; }
+
+    // The download page and the maker's web page, both our own.
+    static constexpr const char* kDownloadAddress = "https://www.example.org/zintaro/download/";
+    static constexpr const char* kHomeAddress = "https://www.example.org/zintaro/";
+
+    // Side-menu and About-page commands.
+    void SBTN_OpenClick();
+    void SBTN_downloadClick();
+    void SBTN_AboutClick();
+    void SBTN_helpClick();
+    void suiImageButton1Click();
+    void suiURLLabel1Click();
+    void tmr_playTimer();
+
+    // The folder browser of the Open command; tests replace it. Empty means cancelled.
+    std::function<std::string(const std::string& startFolder)> BrowseForFolder;
+
+    // TLessonView
+    int IntervalPosition() const override;
+    bool ReplayChecked() const override;
+    void SetStatusText(int panel, const std::string& text) override;
+    void SetPlayTimerEnabled(bool enabled) override;
+    void LoadPicture(const std::string& path) override;
+    void LoadNote(const std::string& path) override;
+    void PlaySound(const std::string& path) override;
+
+private:
+    void BindHandlers();
+    void FindControls();
+    std::string BrowseWithDialog(const std::string& startFolder);
+    template <class T>
+    T* Control(const char* name) const;
+
+    TErrorBoxes& m_errorBoxes;
+    TPlaybackEngine m_engine;
+    TImage* m_picture = nullptr;
+    TPlainMemo* m_note = nullptr;
+    TMediaPlayer* m_wordPlayer = nullptr;
+    TPlainTrackBar* m_interval = nullptr;
+    TPlainCheckBox* m_replay = nullptr;
+    TStatusBar* m_statusBar = nullptr;
+    TTimer* m_playTimer = nullptr;
+    TPlainPageControl* m_pages = nullptr;
+    TPlainTabSheet* m_mainPage = nullptr;
+    TPlainTabSheet* m_aboutPage = nullptr;
+};

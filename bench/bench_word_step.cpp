@@ -1,0 +1,121 @@
+// One word step without a window (the real engine loading picture, note and sound), next
+// to libjpeg decoding the same picture alone; and ReadIndex on a small and a huge course.
+
+#include "lesson/TLessonView.h"
+#include "lesson/TPlaybackEngine.h"
+#include "platform/core/FileBytes.h"
+#include "platform/core/NoteText.h"
+#include "platform/core/Paths.h"
+#include "platform/jpeg/TJPEGImage.h"
+#include "platform/media/TMediaPlayer.h"
+#include "platform/media/TNullAudioOutput.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fstream>
+#include <jpeglib.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The window's work for one word, minus painting: status text, picture decoded in full,
+// note normalised, sound opened (through the silent output, so no device is involved).
+class THeadlessView : public TLessonView {
+public:
+    THeadlessView() { m_player.SetAudioOutput(std::make_unique<TNullAudioOutput>()); }
+    int IntervalPosition() const override { return 1; }
+    bool ReplayChecked() const override { return true; }
+    void SetStatusText(int panel, const std::string& text) override { m_status[panel] = text; }
+    void SetPlayTimerEnabled(bool) override { }
+    void LoadPicture(const std::string& path) override
+    {
+        TJPEGImage picture;
+        picture.LoadFromFile(path);
+        benchmark::DoNotOptimize(picture.Bitmap().constBits());
+    }
+    void LoadNote(const std::string& path) override { m_note = LoadNoteFile(path); }
+    void PlaySound(const std::string& path) override
+    {
+        m_player.SetFileName(path);
+        m_player.Open();
+    }
+
+private:
+    std::string m_status[2];
+    std::string m_note;
+    TMediaPlayer m_player;
+};
+
+std::string DemoFolder() { return ExecutableDirectory() + "Demo"; }
+
+void BM_WordStep(benchmark::State& state)
+{
+    THeadlessView view;
+    TPlaybackEngine engine(view, ExecutableDirectory());
+    engine.OpenCourse(DemoFolder());
+    for (auto _ : state)
+        engine.tmr_playTimer();
+}
+BENCHMARK(BM_WordStep)->Unit(benchmark::kMicrosecond);
+
+// libjpeg alone on word 1's picture, read from memory into a 32-bit buffer.
+void BM_LibjpegAloneOnWordPicture(benchmark::State& state)
+{
+    const std::string bytes = ReadFileBytes(DemoFolder() + "/1.jpg");
+    for (auto _ : state) {
+        jpeg_decompress_struct cinfo {};
+        jpeg_error_mgr err {};
+        cinfo.err = jpeg_std_error(&err);
+        jpeg_create_decompress(&cinfo);
+        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        jpeg_read_header(&cinfo, TRUE);
+        cinfo.out_color_space = JCS_EXT_BGRA;
+        jpeg_start_decompress(&cinfo);
+        const std::size_t stride = std::size_t(cinfo.output_width) * 4;
+        std::vector<unsigned char> pixels(stride * cinfo.output_height);
+        // Rows in batches, as the decoder is fastest taking them.
+        constexpr JDIMENSION kBatch = 16;
+        JSAMPROW rows[kBatch];
+        while (cinfo.output_scanline < cinfo.output_height) {
+            JDIMENSION count = std::min(kBatch, cinfo.output_height - cinfo.output_scanline);
+            for (JDIMENSION i = 0; i < count; ++i)
+                rows[i] = pixels.data() + (cinfo.output_scanline + i) * stride;
+            jpeg_read_scanlines(&cinfo, rows, count);
+        }
+        jpeg_finish_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+}
+BENCHMARK(BM_LibjpegAloneOnWordPicture)->Unit(benchmark::kMicrosecond);
+
+// A view that shows nothing: ReadIndex's own cost, not word 1's.
+class TBlindView : public TLessonView {
+public:
+    int IntervalPosition() const override { return 3; }
+    bool ReplayChecked() const override { return false; }
+    void SetStatusText(int, const std::string&) override { }
+    void SetPlayTimerEnabled(bool) override { }
+    void LoadPicture(const std::string&) override { }
+    void LoadNote(const std::string&) override { }
+    void PlaySound(const std::string&) override { }
+};
+
+void BM_ReadIndex(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    std::string folder = dir.path().toStdString();
+    std::ofstream(folder + "/index.ini") << "[set]\r\nCourse=Course\r\nMaxLength=" << state.range(0) << "\r\n";
+    TBlindView view;
+    TPlaybackEngine engine(view, folder + "/");
+    for (auto _ : state)
+        engine.OpenCourse(folder);
+    state.SetLabel(std::to_string(state.range(0)) + " words");
+}
+BENCHMARK(BM_ReadIndex)->Arg(12)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+} // namespace

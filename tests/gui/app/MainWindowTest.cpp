@@ -1,0 +1,264 @@
+#include "UrlRecorder.h"
+#include "app/TApplication.h"
+#include "app/TErrorBoxes.h"
+#include "app/Tfrm_main.h"
+#include "platform/core/Paths.h"
+#include "platform/core/TEvents.h"
+#include "platform/core/TTimer.h"
+#include "platform/forms/TImage.h"
+#include "platform/forms/TPlainCheckBox.h"
+#include "platform/forms/TPlainMemo.h"
+#include "platform/forms/TPlainPageControl.h"
+#include "platform/forms/TPlainTrackBar.h"
+#include "platform/forms/TStatusBar.h"
+#include "platform/media/TMediaPlayer.h"
+#include "platform/media/TRecordingAudioOutput.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The real main window, built from its stored layout, with sound recorded instead of
+// played and error boxes counted instead of waited for.
+class MainWindowTest : public testing::Test {
+protected:
+    MainWindowTest()
+        : boxes("zintaro")
+        , window(boxes)
+    {
+        SetApplicationErrorHandler([this](const std::exception& error) { errors.push_back(error.what()); });
+        auto* player = window.findChild<TMediaPlayer*>("MP_word");
+        auto output = std::make_unique<TRecordingAudioOutput>();
+        sound = output.get();
+        player->SetAudioOutput(std::move(output));
+        window.BrowseForFolder = [this](const std::string& start) {
+            browsedFrom.push_back(start);
+            return chosenFolder;
+        };
+        window.show();
+    }
+    ~MainWindowTest() override { SetApplicationErrorHandler(nullptr); }
+
+    std::string Status(int panel) const { return window.findChild<TStatusBar*>("sSB")->PanelText(panel); }
+    TTimer* PlayTimer() const { return window.findChild<TTimer*>("tmr_play"); }
+    template <class T>
+    T* Find(const char* name) const
+    {
+        return window.findChild<T*>(name);
+    }
+    // A click on a control as the learner makes it.
+    void Click(const char* name) { QTest::mouseClick(Find<QWidget>(name), Qt::LeftButton); }
+    // Plays one tick of the playback timer, as its period ending would.
+    void Tick()
+    {
+        ASSERT_TRUE(PlayTimer()->Enabled());
+        FireEvent(PlayTimer()->OnTimer);
+    }
+
+    std::string MakeCourse(const std::string& name, int words, bool withSound = true)
+    {
+        std::string folder = dir.MakeDir(name);
+        dir.Write(name + "/index.ini", "[set]\nCourse=" + name + "\nMaxLength=" + std::to_string(words) + "\n");
+        std::string demo = ExecutableDirectory() + "Demo/";
+        for (int n = 1; n <= words; ++n) {
+            for (const char* extension : {".jpg", ".txt", ".wav"}) {
+                if (!withSound && std::string(extension) == ".wav")
+                    continue;
+                std::ifstream in(demo + std::to_string(n) + extension, std::ios::binary);
+                std::string bytes((std::istreambuf_iterator<char>(in)), {});
+                dir.Write(name + "/" + std::to_string(n) + extension, bytes);
+            }
+        }
+        return folder;
+    }
+
+    TTempDir dir;
+    TErrorBoxes boxes;
+    Tfrm_main window;
+    TRecordingAudioOutput* sound = nullptr;
+    std::vector<std::string> errors;
+    std::vector<std::string> browsedFrom;
+    std::string chosenFolder;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, WindowHasItsStoredSizeCaptionAndMinimumWidth)
+{
+    EXPECT_EQ(window.size(), QSize(762, 517));
+    EXPECT_EQ(window.windowTitle(), "Varnel  Zintaro");
+    window.resize(100, 517);
+    EXPECT_EQ(window.width(), 150);
+    EXPECT_FALSE(PlayTimer()->Enabled());
+    EXPECT_EQ(Find<TPlainTrackBar>("sTB_interval")->Position(), 3);
+    EXPECT_FALSE(Find<TPlainCheckBox>("sCB_Replay")->Checked());
+}
+
+TEST_F(MainWindowTest, ElementsSitWhereTheLayoutPutsThem)
+{
+    auto at = [this](const char* name) { return Find<QWidget>(name)->mapTo(&window, QPoint(0, 0)); };
+    EXPECT_EQ(at("sFrm_main"), QPoint(3, 0));
+    EXPECT_EQ(at("sPC_Client"), QPoint(3, 28));
+    EXPECT_EQ(at("sTS_main"), QPoint(3 + 78, 28 + 22));
+    EXPECT_EQ(Find<QWidget>("sTS_main")->size(), QSize(666, 433));
+    EXPECT_EQ(at("sPanel_image"), QPoint(3 + 78 + 18, 28 + 22 + 2));
+    EXPECT_EQ(Find<QWidget>("img_word")->size(), QSize(374, 273));
+    EXPECT_EQ(Find<QWidget>("sMM_note")->size(), QSize(226, 274));
+    EXPECT_EQ(at("sIB_Play"), QPoint(3 + 78 + 20 + 13, 28 + 22 + 319 + 30));
+    EXPECT_EQ(Find<QWidget>("sSB")->geometry(), QRect(0, 408, 666, 25));
+    EXPECT_EQ(at("SBTN_Open"), QPoint(3 + 3 + 14, 28 + 22 + 34));
+}
+
+TEST_F(MainWindowTest, PlayBeforeOpenShowsAndSpeaksTheDemo)
+{
+    Click("sIB_Play");
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    EXPECT_EQ(Status(0), "Demo: First Words");
+    EXPECT_EQ(Status(1), "  1 / 16");
+    EXPECT_EQ(Find<TImage>("img_word")->Picture().Width(), 360);
+    EXPECT_NE(Find<TPlainMemo>("sMM_note")->Text().find("hello"), std::string::npos);
+    EXPECT_EQ(Find<TMediaPlayer>("MP_word")->FileName(), ExecutableDirectory() + "Demo/1.wav");
+    EXPECT_TRUE(PlayTimer()->Enabled());
+}
+
+TEST_F(MainWindowTest, OpenCancelledChangesNothingButForgetsAVanishedFolder)
+{
+    chosenFolder = MakeCourse("gone", 2);
+    Click("SBTN_Open");
+    ASSERT_EQ(Status(1), "  1 / 2");
+    std::remove((chosenFolder + "/index.ini").c_str());
+    for (const char* extension : {"1.jpg", "1.txt", "1.wav", "2.jpg", "2.txt", "2.wav"})
+        std::remove((chosenFolder + "/" + extension).c_str());
+    std::remove(chosenFolder.c_str());
+    std::string gone = chosenFolder;
+    chosenFolder.clear();
+    Click("SBTN_Open");
+    EXPECT_EQ(browsedFrom, (std::vector<std::string> {"", ""})) << "the first Open starts from no course";
+    EXPECT_EQ(window.Engine().CourseFolder(), "");
+    EXPECT_EQ(Status(1), "  1 / 2");
+}
+
+TEST_F(MainWindowTest, OpenStartsTheBrowserAtTheCourseFolder)
+{
+    chosenFolder = MakeCourse("first", 3);
+    Click("SBTN_Open");
+    std::string first = chosenFolder;
+    chosenFolder.clear();
+    Click("SBTN_Open");
+    EXPECT_EQ(browsedFrom.back(), first);
+    EXPECT_EQ(window.Engine().CourseFolder(), first);
+}
+
+TEST_F(MainWindowTest, OpenWithoutIndexStartsNothingWhileStopped)
+{
+    chosenFolder = dir.MakeDir("no index");
+    Click("SBTN_Open");
+    EXPECT_EQ(Status(0), "Please select a book.");
+    EXPECT_EQ(Status(1), "0");
+    EXPECT_FALSE(PlayTimer()->Enabled());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindowTest, AboutCoversThePlayerWhilePlaybackGoesOn)
+{
+    Click("sIB_Play");
+    auto* pages = Find<TPlainPageControl>("sPC_Client");
+    auto* player = Find<QWidget>("sTS_main");
+    auto* about = Find<QWidget>("sTS_About");
+    EXPECT_FALSE(about->isEnabled()) << "the About page is disabled while hidden";
+    Click("SBTN_About");
+    EXPECT_EQ(pages->ActivePage(), about);
+    EXPECT_TRUE(about->isEnabled());
+    EXPECT_FALSE(player->isEnabled());
+    Find<TPlainTrackBar>("sTB_interval")->SetPosition(1);
+    Tick();
+    EXPECT_EQ(Status(1), "  2 / 16") << "words advance behind the About page";
+    Click("suiImageButton1");
+    EXPECT_EQ(pages->ActivePage(), player);
+    EXPECT_TRUE(player->isEnabled());
+    EXPECT_FALSE(about->isEnabled());
+    EXPECT_EQ(Find<TMediaPlayer>("MP_word")->FileName(), ExecutableDirectory() + "Demo/2.wav");
+}
+
+TEST_F(MainWindowTest, HelpAndDownloadGoToTheDesktop)
+{
+    TUrlRecorder desktop;
+    Click("SBTN_download");
+    Click("SBTN_help");
+    ASSERT_EQ(desktop.opened.size(), 2u);
+    EXPECT_EQ(desktop.opened[0].toString().toStdString(), Tfrm_main::kDownloadAddress);
+    EXPECT_EQ(desktop.opened[1].toLocalFile().toStdString(), ExecutableDirectory() + "help.html");
+    std::string chm = ExecutableDirectory() + "help.chm";
+    std::ofstream(chm) << "compiled help";
+    Click("SBTN_help");
+    std::remove(chm.c_str());
+    EXPECT_EQ(desktop.opened.back().toLocalFile().toStdString(), chm);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MainWindowTest, MissingSoundIsReportedAfterPictureAndNote)
+{
+    chosenFolder = MakeCourse("silent", 2, false);
+    Click("SBTN_Open");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("not found"), std::string::npos) << errors[0];
+    EXPECT_EQ(Find<TImage>("img_word")->Picture().Width(), 360);
+    EXPECT_FALSE(Find<TPlainMemo>("sMM_note")->Text().empty());
+    EXPECT_FALSE(PlayTimer()->Enabled());
+}
+
+TEST_F(MainWindowTest, TimedFailuresShareOneBoxThatNeverBlocksStop)
+{
+    chosenFolder = MakeCourse("fading", 3);
+    std::remove((chosenFolder + "/2.wav").c_str());
+    std::remove((chosenFolder + "/3.wav").c_str());
+    Click("SBTN_Open");
+    ASSERT_TRUE(errors.empty());
+    Find<TPlainTrackBar>("sTB_interval")->SetPosition(0);
+    Tick();
+    Tick();
+    QMessageBox* box = boxes.TimedBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->windowTitle(), "zintaro");
+    EXPECT_TRUE(box->text().endsWith('.'));
+    const auto topLevels = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(topLevels.begin(), topLevels.end(),
+                            [](QWidget* widget) { return qobject_cast<QMessageBox*>(widget) && widget->isVisible(); }),
+              1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the window stays usable";
+    Click("sIB_Stop");
+    EXPECT_FALSE(PlayTimer()->Enabled());
+    EXPECT_TRUE(errors.empty()) << "timed failures do not go to the modal handler";
+}
+
+TEST(ApplicationTitle, ComesFromTheExecutableName)
+{
+    EXPECT_EQ(TApplication::TitleFromExecutable("/usr/lib/zintaro/zintaro"), "zintaro");
+    EXPECT_EQ(TApplication::TitleFromExecutable("/opt/ZINTARO.bin.x"), "Zintaro");
+    EXPECT_EQ(TApplication::TitleFromExecutable("/a.b/zinTaro"), "zintaro");
+    EXPECT_EQ(TApplication::TitleFromExecutable(".hidden"), "");
+}
+
+TEST(ErrorBoxes, AppendAFullStopOnlyAfterCharactersThatSortAfterIt)
+{
+    EXPECT_EQ(TErrorBoxes::WithFullStop("Cannot open file"), "Cannot open file.");
+    EXPECT_EQ(TErrorBoxes::WithFullStop("Done."), "Done.");
+    EXPECT_EQ(TErrorBoxes::WithFullStop("Really!"), "Really!");
+    EXPECT_EQ(TErrorBoxes::WithFullStop("JPEG error #53"), "JPEG error #53.");
+    EXPECT_EQ(TErrorBoxes::WithFullStop("(see log)"), "(see log)");
+    EXPECT_EQ(TErrorBoxes::WithFullStop(""), "");
+    EXPECT_EQ(TErrorBoxes::WithFullStop("文件"), "文件.");
+}
