@@ -2,6 +2,7 @@
 
 #include "platform/jpeg/TJPEGImage.h"
 #include "tests/unit/platform/jpeg/JpegSamples.h"
+#include "bench/LibjpegAlone.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -43,25 +44,8 @@ BENCHMARK(BM_TJPEGImageLoadAndBitmap);
 void BM_LibjpegDecodeAlone(benchmark::State& state)
 {
     const std::string& bytes = Picture();
-    for (auto _ : state) {
-        jpeg_decompress_struct cinfo {};
-        jpeg_error_mgr err {};
-        cinfo.err = jpeg_std_error(&err);
-        jpeg_create_decompress(&cinfo);
-        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-        jpeg_read_header(&cinfo, TRUE);
-        cinfo.out_color_space = JCS_EXT_BGRA;
-        jpeg_start_decompress(&cinfo);
-        const std::size_t stride = std::size_t(cinfo.output_width) * 4;
-        std::vector<unsigned char> pixels(stride * cinfo.output_height);
-        while (cinfo.output_scanline < cinfo.output_height) {
-            JSAMPROW row = pixels.data() + cinfo.output_scanline * stride;
-            jpeg_read_scanlines(&cinfo, &row, 1);
-        }
-        jpeg_finish_decompress(&cinfo);
-        jpeg_destroy_decompress(&cinfo);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        DecodeWithLibjpegAlone(bytes);
 }
 BENCHMARK(BM_LibjpegDecodeAlone);
 

@@ -9,16 +9,13 @@
 #include "platform/jpeg/TJPEGImage.h"
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TNullAudioOutput.h"
+#include "bench/LibjpegAlone.h"
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <fstream>
-#include <jpeglib.h>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -62,34 +59,12 @@ void BM_WordStep(benchmark::State& state)
 }
 BENCHMARK(BM_WordStep)->Unit(benchmark::kMicrosecond);
 
-// libjpeg alone on word 1's picture, read from memory into a 32-bit buffer.
+// libjpeg alone on word 1's picture.
 void BM_LibjpegAloneOnWordPicture(benchmark::State& state)
 {
     const std::string bytes = ReadFileBytes(DemoFolder() + "/1.jpg");
-    for (auto _ : state) {
-        jpeg_decompress_struct cinfo {};
-        jpeg_error_mgr err {};
-        cinfo.err = jpeg_std_error(&err);
-        jpeg_create_decompress(&cinfo);
-        jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-        jpeg_read_header(&cinfo, TRUE);
-        cinfo.out_color_space = JCS_EXT_BGRA;
-        jpeg_start_decompress(&cinfo);
-        const std::size_t stride = std::size_t(cinfo.output_width) * 4;
-        std::vector<unsigned char> pixels(stride * cinfo.output_height);
-        // Rows in batches, as the decoder is fastest taking them.
-        constexpr JDIMENSION kBatch = 16;
-        JSAMPROW rows[kBatch];
-        while (cinfo.output_scanline < cinfo.output_height) {
-            JDIMENSION count = std::min(kBatch, cinfo.output_height - cinfo.output_scanline);
-            for (JDIMENSION i = 0; i < count; ++i)
-                rows[i] = pixels.data() + (cinfo.output_scanline + i) * stride;
-            jpeg_read_scanlines(&cinfo, rows, count);
-        }
-        jpeg_finish_decompress(&cinfo);
-        jpeg_destroy_decompress(&cinfo);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        DecodeWithLibjpegAlone(bytes);
 }
 BENCHMARK(BM_LibjpegAloneOnWordPicture)->Unit(benchmark::kMicrosecond);
 
