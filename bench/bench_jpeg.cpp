@@ -44,8 +44,9 @@ BENCHMARK(BM_TJPEGImageLoadAndBitmap);
 void BM_LibjpegDecodeAlone(benchmark::State& state)
 {
     const std::string& bytes = Picture();
+    TLibjpegAlone decoder;
     for (auto _ : state)
-        DecodeWithLibjpegAlone(bytes);
+        decoder.Decode(bytes);
 }
 BENCHMARK(BM_LibjpegDecodeAlone);
 
