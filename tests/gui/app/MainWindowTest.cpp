@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -242,6 +244,20 @@ TEST_F(MainWindowTest, TimedFailuresShareOneBoxThatNeverBlocksStop)
     Click("sIB_Stop");
     EXPECT_FALSE(PlayTimer()->Enabled());
     EXPECT_TRUE(errors.empty()) << "timed failures do not go to the modal handler";
+}
+
+TEST_F(MainWindowTest, PlaybackGoesOnWhileAModalBoxIsOpen)
+{
+    Click("sIB_Play");
+    Find<TPlainTrackBar>("sTB_interval")->SetPosition(1);
+    PlayTimer()->SetInterval(40);
+    // The box's own loop runs until a timer closes it; the playback timer ticks meanwhile.
+    QTimer::singleShot(400, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    boxes.ShowModal(std::runtime_error("An error while playing"));
+    EXPECT_NE(Status(1), "  1 / 16") << "words advanced behind the modal box";
 }
 
 TEST(ApplicationTitle, ComesFromTheExecutableName)
