@@ -17,4 +17,4 @@ source tools/env/services.sh
 trap zintaro_stop_services EXIT
 zintaro_start_display
 zintaro_start_sound
-exec tools/showcase.sh build/bin/zintaro build/screenshots
+tools/showcase.sh build/bin/zintaro build/screenshots
