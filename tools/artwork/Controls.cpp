@@ -547,4 +547,28 @@ void AddStyleControls(const TStyleArt& s, std::vector<TArtwork>& out)
         "caption bar, stretched");
 }
 
+void DrawTitleGlyph(QPainter& p, TTitleGlyph glyph, const QRect& box, const TTitleGlyphSizes& sizes,
+    const QColor& ink)
+{
+    switch (glyph) {
+    case TTitleGlyph::Help:
+        HelpGlyph(p, box, sizes.help, ink);
+        break;
+    case TTitleGlyph::Maximise:
+        MaximiseGlyph(p, box, sizes.maximise, ink);
+        break;
+    case TTitleGlyph::Restore:
+        RestoreGlyph(p, box, sizes.restore, ink);
+        break;
+    case TTitleGlyph::Minimise:
+        MinimiseGlyph(p, box.translated(0, 1), sizes.minimise, ink);
+        break;
+    case TTitleGlyph::Close:
+        CloseGlyph(p, box, sizes.close, sizes.closeStroke, ink);
+        break;
+    case TTitleGlyph::ControlBox:
+        break;
+    }
+}
+
 } // namespace art

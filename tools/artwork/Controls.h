@@ -80,6 +80,20 @@ QImage DrawTabScrollButtons(const TStyleArt& s, TSize size);
 // The 18 caption-button frames. `rows` are the title bar's colours behind the buttons
 // (one per frame row); with `keyed` the see-through pixels become magenta instead.
 enum class TTitleGlyph { ControlBox, Help, Maximise, Restore, Minimise, Close };
+
+// How large each style draws the caption-button glyphs.
+struct TTitleGlyphSizes {
+    int help;
+    int maximise;
+    int restore;
+    int minimise;
+    int close;
+    double closeStroke;
+};
+
+// The glyph of a caption button in `box`; the control box carries none.
+void DrawTitleGlyph(QPainter& p, TTitleGlyph glyph, const QRect& box, const TTitleGlyphSizes& sizes,
+    const QColor& ink);
 using TTitleButtonPainter = std::function<void(QPainter&, const QRect&, TTitleGlyph, int state)>;
 QImage DrawTitleButtons(
     TSize size, const std::vector<QColor>& rows, bool keyed, const TTitleButtonPainter& paint);

@@ -76,25 +76,7 @@ void PaintButton(QPainter& p, const QRect& r, TTitleGlyph glyph, int state)
     PaintFace(p, QRectF(1, 1, 17, 17), 3, face);
     const QRect box = r.translated(state == 2 ? 1 : 0, state == 2 ? 1 : 0);
     const QColor ink = kWhite;
-    switch (glyph) {
-    case TTitleGlyph::Help:
-        HelpGlyph(p, box, 8, ink);
-        break;
-    case TTitleGlyph::Maximise:
-        MaximiseGlyph(p, box, 9, ink);
-        break;
-    case TTitleGlyph::Restore:
-        RestoreGlyph(p, box, 9, ink);
-        break;
-    case TTitleGlyph::Minimise:
-        MinimiseGlyph(p, box.translated(0, 1), 8, ink);
-        break;
-    case TTitleGlyph::Close:
-        CloseGlyph(p, box, 7, 2, ink);
-        break;
-    case TTitleGlyph::ControlBox:
-        break;
-    }
+    DrawTitleGlyph(p, glyph, box, { 8, 9, 9, 8, 7, 2 }, ink);
 }
 
 TStyleArt Art()

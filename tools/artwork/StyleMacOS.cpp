@@ -62,26 +62,10 @@ void PaintButton(QPainter& p, const QRect& r, TTitleGlyph glyph, int state)
         face = Tint(face, kBlack, 0.22);
     PaintFace(p, orb, 6.5, face);
     const QRect box = r.translated(state == 2 ? 1 : 0, state == 2 ? 1 : 0);
-    switch (glyph) {
-    case TTitleGlyph::Help:
-        HelpGlyph(p, box, 7, ink);
-        break;
-    case TTitleGlyph::Maximise:
-        MaximiseGlyph(p, box, 7, ink);
-        break;
-    case TTitleGlyph::Restore:
-        RestoreGlyph(p, box, 7, ink);
-        break;
-    case TTitleGlyph::Minimise:
-        MinimiseGlyph(p, box.translated(0, 1), 7, ink);
-        break;
-    case TTitleGlyph::Close:
-        CloseGlyph(p, box, 6, 1, ink);
+    DrawTitleGlyph(p, glyph, box, { 7, 7, 7, 7, 6, 1 }, ink);
+    // A second, softer stroke gives the close cross its weight at this small size.
+    if (glyph == TTitleGlyph::Close)
         CloseGlyph(p, box.translated(1, 0), 6, 1, WithAlpha(ink, 110));
-        break;
-    case TTitleGlyph::ControlBox:
-        break;
-    }
 }
 
 TStyleArt Art()

@@ -109,25 +109,7 @@ void PaintButton(QPainter& p, const QRect& r, TTitleGlyph glyph, int state)
     p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRect box = r.translated(state == 2 ? 1 : 0, state == 2 ? 1 : 0);
-    switch (glyph) {
-    case TTitleGlyph::Help:
-        HelpGlyph(p, box, 8, ink);
-        break;
-    case TTitleGlyph::Maximise:
-        MaximiseGlyph(p, box, 7, ink);
-        break;
-    case TTitleGlyph::Restore:
-        RestoreGlyph(p, box, 8, ink);
-        break;
-    case TTitleGlyph::Minimise:
-        MinimiseGlyph(p, box.translated(0, 1), 7, ink);
-        break;
-    case TTitleGlyph::Close:
-        CloseGlyph(p, box, 6, 2, ink);
-        break;
-    case TTitleGlyph::ControlBox:
-        break;
-    }
+    DrawTitleGlyph(p, glyph, box, { 8, 7, 8, 7, 6, 2 }, ink);
 }
 
 TStyleArt Art()

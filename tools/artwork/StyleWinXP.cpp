@@ -81,25 +81,7 @@ void PaintButton(QPainter& p, const QRect& r, TTitleGlyph glyph, int state)
     PaintFace(p, QRectF(r), 3, face);
     const QRect glyphBox = r.translated(state == 2 ? 1 : 0, state == 2 ? 1 : 0);
     const QColor ink = kWhite;
-    switch (glyph) {
-    case TTitleGlyph::Help:
-        HelpGlyph(p, glyphBox, 9, ink);
-        break;
-    case TTitleGlyph::Maximise:
-        MaximiseGlyph(p, glyphBox, 9, ink);
-        break;
-    case TTitleGlyph::Restore:
-        RestoreGlyph(p, glyphBox, 9, ink);
-        break;
-    case TTitleGlyph::Minimise:
-        MinimiseGlyph(p, glyphBox.translated(0, 1), 8, ink);
-        break;
-    case TTitleGlyph::Close:
-        CloseGlyph(p, glyphBox, 8, 2, ink);
-        break;
-    case TTitleGlyph::ControlBox:
-        break;
-    }
+    DrawTitleGlyph(p, glyph, glyphBox, { 9, 9, 9, 8, 8, 2 }, ink);
 }
 
 TStyleArt Art()
