@@ -1,4 +1,5 @@
 #include "skin/SUIPublic.h"
+#include "support/PixelImages.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -11,17 +12,6 @@ namespace {
 
 constexpr TColor kControlInk = 0x0000FF;
 constexpr TColor kSiblingInk = 0x00FF00;
-
-TColor At(const QImage& image, int x, int y)
-{
-    return FromPixel(image.pixel(x, y));
-}
-
-// Paints a colour that encodes each pixel's position, so a shifted copy shows.
-TColor Code(int x, int y)
-{
-    return static_cast<TColor>((x & 0xFF) | ((y & 0xFF) << 8) | 0x400000);
-}
 
 class TCodedParent : public QWidget {
 public:

@@ -1,4 +1,5 @@
 #include "skin/SUIPublic.h"
+#include "support/PixelImages.h"
 
 #include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
@@ -14,45 +15,6 @@ namespace {
 
 constexpr TColor kBack = 0xFFFFFF;
 constexpr TColor kKey = 0x00FF00;
-
-QImage Blank(int w, int h, TColor color = kBack)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToPixel(color));
-    return image;
-}
-
-TColor At(const QImage& image, int x, int y)
-{
-    return FromPixel(image.pixel(x, y));
-}
-
-// A distinct colour per pixel, so any misplaced pixel shows.
-TColor Code(int x, int y)
-{
-    return static_cast<TColor>(0x010000 * (x + 1) + 0x000100 * (y + 1) + 0x40);
-}
-
-QImage Coded(int w, int h)
-{
-    QImage image = Blank(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, ToPixel(Code(x, y)));
-    return image;
-}
-
-std::vector<std::string> Map(const QImage& image, TColor color)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        std::string row;
-        for (int x = 0; x < image.width(); ++x)
-            row += At(image, x, y) == color ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // Records the order in which its published setters run.
 class TStyleProbe : public QWidget {

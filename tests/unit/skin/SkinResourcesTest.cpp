@@ -1,5 +1,6 @@
 #include "skin/SUIPublic.h"
 #include "skin/SUIThemes.h"
+#include "support/PixelImages.h"
 
 #include <QImage>
 
@@ -77,11 +78,6 @@ constexpr TNamedBitmap kOtherBitmaps[] = {
     { "SIDECHANNEL_BTN", { 7, 9 } },
     { "STATUSBAR_HANDLE", { 11, 11 } },
 };
-
-TColor At(const QImage& image, int x, int y)
-{
-    return FromPixel(image.pixel(x, y));
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/graphics/TCanvas.h"
+#include "support/PixelImages.h"
 
 #include <QImage>
 
@@ -12,31 +13,6 @@ namespace {
 constexpr TColor kBack = 0xFFFFFF;
 constexpr TColor kInk = 0x0000FF;
 constexpr TColor kFill = 0x00FF00;
-
-QImage Blank(int w, int h, TColor color = kBack)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(ToPixel(color));
-    return image;
-}
-
-TColor At(const QImage& image, int x, int y)
-{
-    return FromPixel(image.pixel(x, y));
-}
-
-// The pixels of one colour as a picture: '#' where the image has it, '.' elsewhere.
-std::vector<std::string> Map(const QImage& image, TColor color)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        std::string row;
-        for (int x = 0; x < image.width(); ++x)
-            row += At(image, x, y) == color ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // Bounding box of every pixel that differs from the background.
 TRect InkBox(const QImage& image, TColor background)
