@@ -41,14 +41,15 @@ zin_click() {
   sleep 0.3
 }
 
-# zin_screenshot <file>: the main window as a PNG.
+# zin_screenshot <file>: the main window as a PNG; fails when the program has gone.
 zin_screenshot() {
-  import -window "$ZIN_WINDOW" "$1"
+  kill -0 "$ZIN_PID" 2>/dev/null || { echo "zintaro is no longer running" >&2; return 1; }
+  timeout 10 import -window "$ZIN_WINDOW" "$1"
 }
 
 # zin_screen_shot <file>: the whole screen (to see dialogs and boxes too).
 zin_screen_shot() {
-  import -window root "$1"
+  timeout 10 import -window root "$1"
 }
 
 # zin_pixel <png> <x> <y>: prints the pixel as "r,g,b".
