@@ -4,7 +4,7 @@
 #include "lesson/TPlaybackEngine.h"
 #include "platform/forms/TForm.h"
 
-#include <memory>
+#include <functional>
 #include <string>
 
 class TErrorBoxes;

@@ -47,8 +47,8 @@ void TPlainTrackBar::SetPosition(int position)
         return;
     m_position = position;
     update();
-    if (OnChange && !Loading())
-        OnChange();
+    if (!Loading())
+        FireEvent(OnChange);
 }
 
 void TPlainTrackBar::SetFrequency(int frequency)

@@ -3,6 +3,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileBytes.h"
 #include "platform/core/Paths.h"
+#include "platform/core/TEvents.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -178,8 +179,7 @@ void TMediaPlayer::PostNotify(TNotifyValue value)
         this,
         [this, value] {
             m_notifyValue = value;
-            if (OnNotify)
-                OnNotify();
+            FireEvent(OnNotify);
         },
         Qt::QueuedConnection);
 }

@@ -16,6 +16,12 @@ inline std::vector<std::string>& RecorderLog()
     return log;
 }
 
+class TRecorderItem;
+
+// The one list recorders and their items hold, called "Items".
+inline bool ClearItems(std::vector<TRecorderItem*>& items, std::string_view name);
+inline TRecorderItem* AddItem(std::vector<TRecorderItem*>& items, std::string_view name, QObject* owner);
+
 // One item of a recorder's Items list; items may hold lists of their own.
 class TRecorderItem : public QObject, public ICollectionOwner {
     Q_OBJECT
@@ -27,21 +33,8 @@ public:
     void SetSize(int size) { m_size = size; }
     std::vector<TRecorderItem*> items;
 
-    bool ClearCollection(std::string_view name) override
-    {
-        if (name != "Items")
-            return false;
-        qDeleteAll(items);
-        items.clear();
-        return true;
-    }
-    QObject* AddCollectionItem(std::string_view name) override
-    {
-        if (name != "Items")
-            return nullptr;
-        items.push_back(new TRecorderItem(this));
-        return items.back();
-    }
+    bool ClearCollection(std::string_view name) override { return ClearItems(items, name); }
+    QObject* AddCollectionItem(std::string_view name) override { return AddItem(items, name, this); }
 
 private:
     int m_size = 0;
@@ -102,21 +95,8 @@ public:
     }
 
     std::vector<TRecorderItem*> items;
-    bool ClearCollection(std::string_view name) override
-    {
-        if (name != "Items")
-            return false;
-        qDeleteAll(items);
-        items.clear();
-        return true;
-    }
-    QObject* AddCollectionItem(std::string_view name) override
-    {
-        if (name != "Items")
-            return nullptr;
-        items.push_back(new TRecorderItem(this));
-        return items.back();
-    }
+    bool ClearCollection(std::string_view name) override { return ClearItems(items, name); }
+    QObject* AddCollectionItem(std::string_view name) override { return AddItem(items, name, this); }
 
 protected:
     void Loaded() override { Log("Loaded"); }
@@ -135,3 +115,20 @@ private:
     TOptions m_options;
     QStringList m_names;
 };
+
+inline bool ClearItems(std::vector<TRecorderItem*>& items, std::string_view name)
+{
+    if (name != "Items")
+        return false;
+    qDeleteAll(items);
+    items.clear();
+    return true;
+}
+
+inline TRecorderItem* AddItem(std::vector<TRecorderItem*>& items, std::string_view name, QObject* owner)
+{
+    if (name != "Items")
+        return nullptr;
+    items.push_back(new TRecorderItem(owner));
+    return items.back();
+}
