@@ -5,7 +5,7 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLabel.h"
-#include "platform/forms/TPlainButton.h"
+#include "platform/forms/TSpeedButton.h"
 #include "platform/forms/TStatusBar.h"
 
 #include <gtest/gtest.h>
@@ -167,7 +167,7 @@ TEST_F(LayoutReader, BindsHandlersByName)
     form.Handlers()["ButtonClick"] = [&] { ++clicks; };
     form.Handlers()["Ping"] = [&] { ++pings; };
     Read(R"(object root: TForm
-  object b: TPlainButton
+  object b: TSpeedButton
     OnClick = ButtonClick
   end
   object r: TRecorder
@@ -175,7 +175,7 @@ TEST_F(LayoutReader, BindsHandlersByName)
     OnClick = ButtonClick
   end
 end)");
-    Find<TPlainButton>("b")->OnClick();
+    Find<TSpeedButton>("b")->OnClick();
     Find<TRecorder>("r")->OnPing();
     Find<TRecorder>("r")->OnClick();
     EXPECT_EQ(clicks, 2);
@@ -243,11 +243,11 @@ TEST_P(BadLayout, FailsWithTheLineAndTheReason)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, BadLayout,
-    testing::Values(TBadLayout { "object f: TForm\n  object b: TPlainButtn\n  end\nend",
-                        "Line 2: unknown class \"TPlainButtn\"" },
-        TBadLayout { "object f: TForm\n  object b: TPlainButton\n    Left = 1\n    Captoin = 'x'\n"
+    testing::Values(TBadLayout { "object f: TForm\n  object b: TSpeedButtn\n  end\nend",
+                        "Line 2: unknown class \"TSpeedButtn\"" },
+        TBadLayout { "object f: TForm\n  object b: TSpeedButton\n    Left = 1\n    Captoin = 'x'\n"
                      "  end\nend",
-            "Line 4: unknown property \"Captoin\" of TPlainButton" },
+            "Line 4: unknown property \"Captoin\" of TSpeedButton" },
         TBadLayout { "object f: TForm\n  Font.Heigth = 3\nend",
             "Line 2: unknown property \"Font.Heigth\" of TForm" },
         TBadLayout { "object f: TForm\n  Width.Low = 3\nend",
@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BadLayout,
             "object f: TForm\n  OnClick = 'Known'\nend", "Line 2: unknown handler \"Known\"" },
         TBadLayout { "object f: TForm\n  OnClack = Known\nend",
             "Line 2: unknown property \"OnClack\" of TForm" },
-        TBadLayout { "object f: TForm\n  object b: TPlainButton\n    Left = 1\n  end\n\n",
+        TBadLayout { "object f: TForm\n  object b: TSpeedButton\n    Left = 1\n  end\n\n",
             "Line 4: missing \"end\" of f" },
         TBadLayout { "object f: TForm\nend\nend", "Line 3: unexpected \"end\"" },
         TBadLayout { "object f: TForm\n  Width = 10 20\nend", "Line 2: unexpected 20" },
@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BadLayout,
         TBadLayout { "object f: TForm\n\n  \x01\nend", "Line 3: unexpected byte $01" },
         TBadLayout { "object f: TForm\n  object a: TLabel\n  end\n  object a: TLabel\n  end\nend",
             "Line 4: a component named \"a\" already exists" },
-        TBadLayout { "object f: TForm\n  object t: TTimer\n    object b: TPlainButton\n    end\n"
+        TBadLayout { "object f: TForm\n  object t: TTimer\n    object b: TSpeedButton\n    end\n"
                      "  end\nend",
             "Line 3: control \"b\" cannot be placed on the non-visual component \"t\"" },
         TBadLayout {

@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainTrackBar.h"
+#include "app/TPlainTrackBar.h"
 
 #include "platform/forms/PlainPaint.h"
 

@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainPageControl.h"
+#include "app/TPlainPageControl.h"
 
 #include "platform/forms/PlainPaint.h"
 

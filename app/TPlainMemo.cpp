@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainMemo.h"
+#include "app/TPlainMemo.h"
 
 #include "platform/forms/PlainPaint.h"
 

@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainFormFrame.h"
+#include "app/TPlainFormFrame.h"
 
 #include "platform/forms/PlainPaint.h"
 

@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainGroupBox.h"
+#include "app/TPlainGroupBox.h"
 
 #include "platform/forms/PlainPaint.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/TPlainCaptionPanel.h"
+#include "app/TPlainCaptionPanel.h"
 
 // Stand-in for the skinned side pane: a captioned panel aligned to the left, always open.
 class TPlainSideChannel : public TPlainCaptionPanel {

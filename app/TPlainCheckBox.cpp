@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainCheckBox.h"
+#include "app/TPlainCheckBox.h"
 
 #include "platform/forms/PlainPaint.h"
 

@@ -1,4 +1,4 @@
-#include "platform/forms/TPlainCaptionPanel.h"
+#include "app/TPlainCaptionPanel.h"
 
 #include "platform/forms/PlainPaint.h"
 
