@@ -10,6 +10,7 @@
 #include "app/TPlainSideChannel.h"
 #include "app/TPlainTrackBar.h"
 #include "app/Tfrm_main.h"
+#include "controls/SUIControls.h"
 #include "platform/forms/FrameworkClasses.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/media/TMediaPlayer.h"
@@ -19,6 +20,7 @@ const TClassRegistry& MainWindowClasses()
     static const TClassRegistry registry = [] {
         TClassRegistry classes;
         RegisterFrameworkClasses(classes);
+        RegisterSkinnedControls(classes);
         classes.Register<TMediaPlayer>();
         // Plain stand-ins for the skinned controls still to come.
         classes.Register<TPlainFormFrame>();

@@ -59,9 +59,9 @@ void TPlainCheckBox::paintEvent(QPaintEvent*)
 
     QRect box(1, (height() - kBoxSize) / 2, kBoxSize, kBoxSize);
     painter.fillRect(box, ToQColor(enabled ? clWhite : clBtnFace));
-    DrawFrame(painter, box, kBtnShadow);
+    DrawFrame(painter, box, clBtnShadow);
     if (m_checked)
-        painter.fillRect(box.adjusted(3, 3, -3, -3), ToQColor(enabled ? clBlack : kGrayText));
+        painter.fillRect(box.adjusted(3, 3, -3, -3), ToQColor(enabled ? clBlack : clGrayText));
 
     // The caption keeps the font colour when disabled, as the skinned box draws it.
     int textHeight = QFontMetrics(Font()->ToQFont()).height();

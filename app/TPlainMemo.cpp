@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr TColor clWindow = 0xFF000005;
 constexpr int kTextMargin = 2;
 
 // Notes come with any line ends; the editor wants "\n".
@@ -70,6 +69,6 @@ void TPlainMemo::UpdatePalette()
     palette.setColor(QPalette::Base, ToQColor(Color()));
     palette.setColor(QPalette::Active, QPalette::Text, ToQColor(Font()->Color()));
     palette.setColor(QPalette::Inactive, QPalette::Text, ToQColor(Font()->Color()));
-    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(kGrayText));
+    palette.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
     m_edit->setPalette(palette);
 }

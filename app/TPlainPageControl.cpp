@@ -38,20 +38,6 @@ void TPlainPageControl::SetActivePage(TPlainTabSheet* sheet)
     sheet->raise();
 }
 
-QString TPlainPageControl::ActivePageName() const
-{
-    if (!m_pendingActive.isEmpty())
-        return m_pendingActive;
-    return m_active ? m_active->objectName() : QString();
-}
-
-void TPlainPageControl::SetActivePageName(const QString& name)
-{
-    m_pendingActive = name;
-    if (!Loading())
-        ActivatePending();
-}
-
 TPlainTabSheet* TPlainPageControl::Page(int index) const
 {
     return index >= 0 && index < PageCount() ? m_pages[std::size_t(index)] : nullptr;
@@ -66,15 +52,6 @@ int TPlainPageControl::IndexOf(const TPlainTabSheet* sheet) const
 QRect TPlainPageControl::ClientRect() const
 {
     return rect().adjusted(kInset, kStripHeight + kInset, -kInset, -kInset);
-}
-
-void TPlainPageControl::ActivatePending()
-{
-    for (TPlainTabSheet* sheet : m_pages) {
-        if (!m_pendingActive.isEmpty() && sheet->objectName() == m_pendingActive)
-            SetActivePage(sheet);
-    }
-    m_pendingActive.clear();
 }
 
 void TPlainPageControl::paintEvent(QPaintEvent*)

@@ -11,9 +11,8 @@ class TPlainTabSheet;
 // on the control becomes a page and the active one.
 class TPlainPageControl : public TControl {
     Q_OBJECT
-    // The active page by name. While a layout is read the sheets do not exist yet, so
-    // the name is settled when loading ends; a name that is no page changes nothing.
-    Q_PROPERTY(QString ActivePage READ ActivePageName WRITE SetActivePageName)
+    // A sheet that is no page of this control changes nothing.
+    Q_PROPERTY(TPlainTabSheet* ActivePage READ ActivePage WRITE SetActivePage)
 
 public:
     // Where the skinned control's strip and border leave room for the pages.
@@ -25,8 +24,6 @@ public:
 
     TPlainTabSheet* ActivePage() const { return m_active; }
     void SetActivePage(TPlainTabSheet* sheet);
-    QString ActivePageName() const;
-    void SetActivePageName(const QString& name);
 
     int PageCount() const { return int(m_pages.size()); }
     TPlainTabSheet* Page(int index) const;
@@ -35,19 +32,16 @@ public:
     QRect ClientRect() const override;
 
 protected:
-    void Loaded() override { ActivatePending(); }
     void paintEvent(QPaintEvent* event) override;
 
 private:
     friend class TPlainTabSheet;
-    void ActivatePending();
     void InsertPage(TPlainTabSheet& sheet);
     void RemovePage(TPlainTabSheet& sheet);
     void MovePage(TPlainTabSheet& sheet, int index);
 
     std::vector<TPlainTabSheet*> m_pages;
     TPlainTabSheet* m_active = nullptr;
-    QString m_pendingActive;
 };
 
 // One page of a TPlainPageControl; it fills the control's page area.

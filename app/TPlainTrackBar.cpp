@@ -109,7 +109,7 @@ void TPlainTrackBar::paintEvent(QPaintEvent*)
     if (m_showTick && m_frequency > 0 && range / m_frequency <= channel.width() / 2) {
         for (long long step = 0; step <= range; step += m_frequency) {
             int x = channel.left() + int(range == 0 ? 0 : step * channel.width() / range);
-            painter.fillRect(QRect(x, knobHeight, 1, kTickLength), ToQColor(kBtnShadow));
+            painter.fillRect(QRect(x, knobHeight, 1, kTickLength), ToQColor(clBtnShadow));
         }
     }
 

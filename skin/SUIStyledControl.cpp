@@ -87,21 +87,11 @@ void TsuiStyledControl::FileThemeDestroyed()
     // The theme is half gone: nothing of it may be read any more.
     m_fileThemeGone = {};
     m_fileTheme = nullptr;
-    SetUIStyle(DeepBlue);
+    FileThemeGone();
 }
 
-void TsuiStyledControl::SetUIStyleProperty(int style)
+void TsuiStyledControl::SetUIStyleProperty(TsuiUIStyle style)
 {
     bool known = style >= FromThemeFile && style <= BlueGlass;
-    SetUIStyle(known ? static_cast<TsuiUIStyle>(style) : DeepBlue);
-}
-
-QObject* TsuiStyledControl::FileThemeProperty() const
-{
-    return m_fileTheme.data();
-}
-
-void TsuiStyledControl::SetFileThemeProperty(QObject* fileTheme)
-{
-    SetFileTheme(qobject_cast<TsuiFileTheme*>(fileTheme));
+    SetUIStyle(known ? style : DeepBlue);
 }

@@ -37,24 +37,14 @@ private:
     TsuiUIStyle m_style;
 };
 
-// The UIStyle / FileTheme protocol every skinned control shares. A control derives from its
-// Qt base first and from this second, passes itself to the constructor, puts
-// SUI_STYLED_CONTROL_PROPERTIES after Q_OBJECT, and implements ApplyStyle:
-//
-//     class TsuiPanel : public QWidget, public TsuiStyledControl {
-//         Q_OBJECT
-//         SUI_STYLED_CONTROL_PROPERTIES
-//     public:
-//         explicit TsuiPanel(QWidget* parent) : QWidget(parent), TsuiStyledControl(this)
-//         {
-//             SetUIStyle(GetFormUIStyle(parent));
-//         }
-//     protected:
-//         void ApplyStyle(const TsuiStyleSource& source) override;
-//     };
-//
-// The base cannot apply a style from its own constructor (the hook is not there yet), so the
-// control's constructor sets its first style itself. The stored style starts as DeepBlue.
+// The UIStyle / FileTheme protocol every skinned control shares. Skinned controls get it
+// through TsuiControl (skin/SUIControl.h), which also gives them their first style; a
+// class outside that tree derives from its Qt base first and from this second, passes
+// itself to the constructor, puts SUI_STYLED_CONTROL_PROPERTIES after Q_OBJECT,
+// implements ApplyStyle and, at the end of its constructor, applies the style of the
+// form that owns it: SetUIStyle(GetFormUIStyle(widget->window())). The base cannot do
+// that itself (ApplyStyle is not there yet while it is constructed). The stored style
+// starts as DeepBlue.
 class TsuiStyledControl {
 public:
     explicit TsuiStyledControl(QObject* self);
@@ -72,17 +62,17 @@ public:
     // destroyed the control drops it and goes to DeepBlue.
     void SetFileTheme(TsuiFileTheme* fileTheme);
 
-    // Adaptors for the published properties. Ordinals outside the enumeration are stored as
-    // DeepBlue; an object that is no TsuiFileTheme clears the reference.
-    int UIStyleProperty() const { return m_uiStyle; }
-    void SetUIStyleProperty(int style);
-    QObject* FileThemeProperty() const;
-    void SetFileThemeProperty(QObject* fileTheme);
+    // The published property's setter: ordinals outside the enumeration are stored as
+    // DeepBlue.
+    void SetUIStyleProperty(TsuiUIStyle style);
 
 protected:
     // Read every element the control draws with from `source`, recompute what depends on
     // them and repaint.
     virtual void ApplyStyle(const TsuiStyleSource& source) = 0;
+    // The theme referred to is being destroyed. The reference is already cleared; the
+    // default goes to DeepBlue. Containers also send their skinned children there.
+    virtual void FileThemeGone() { SetUIStyle(DeepBlue); }
 
 private:
     void FileThemeDestroyed();
@@ -94,7 +84,8 @@ private:
 };
 
 // The two published properties, for the class body of a control built on TsuiStyledControl.
-// UIStyle travels as the enumeration's ordinal.
+// Layouts name the style (UIStyle = WinXP) and the theme component (FileTheme = Theme1);
+// an int ordinal written to UIStyle converts too.
 #define SUI_STYLED_CONTROL_PROPERTIES                                                              \
-    Q_PROPERTY(int UIStyle READ UIStyleProperty WRITE SetUIStyleProperty)                          \
-    Q_PROPERTY(QObject* FileTheme READ FileThemeProperty WRITE SetFileThemeProperty)
+    Q_PROPERTY(SuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyleProperty)               \
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)

@@ -7,13 +7,9 @@
 
 class QImage;
 
-// How a style travels through Qt properties: a control's published UIStyle property is
-// an int holding the ordinal,
-//     Q_PROPERTY(int UIStyle READ UIStyleProperty WRITE SetUIStyleProperty)
-// so setProperty("UIStyle", 2) and property("UIStyle").toInt() work everywhere. The
-// enumeration is also known to Qt's meta-type system (Q_ENUM_NS), so the names stored in
-// layouts map to ordinals with QMetaEnum::fromType<TsuiUIStyle>().keyToValue("WinXP"),
-// and a property typed SuiStyles::TsuiUIStyle would accept the same int writes.
+// A control's published UIStyle property has this enumeration's type, known to Qt's
+// meta-type system (Q_ENUM_NS), so layouts name the style ("UIStyle = WinXP") and
+// setProperty("UIStyle", 2) and property("UIStyle").toInt() convert the ordinal.
 namespace SuiStyles {
 Q_NAMESPACE
 
@@ -28,10 +24,19 @@ enum TsuiUIStyle : uint8_t {
 };
 Q_ENUM_NS(TsuiUIStyle)
 
+// Which way a track bar or scroll bar runs.
+enum TsuiProgressBarOrientation : uint8_t {
+    suiHorizontal = 0,
+    suiVertical = 1,
+};
+Q_ENUM_NS(TsuiProgressBarOrientation)
+
 } // namespace SuiStyles
 
 using SuiStyles::TsuiUIStyle;
 using enum SuiStyles::TsuiUIStyle;
+using SuiStyles::TsuiProgressBarOrientation;
+using enum SuiStyles::TsuiProgressBarOrientation;
 
 // The built-in styles run from MacOS to BlueGlass.
 constexpr int kBuiltInStyleCount = 5;

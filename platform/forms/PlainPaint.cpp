@@ -27,8 +27,8 @@ void DrawBevel(QPainter& painter, const QRect& rect, TBevel bevel)
 {
     if (rect.isEmpty())
         return;
-    TColor topLeft = bevel == TBevel::Raised ? kBtnHighlight : kBtnShadow;
-    TColor bottomRight = bevel == TBevel::Raised ? kBtnShadow : kBtnHighlight;
+    TColor topLeft = bevel == TBevel::Raised ? clBtnHighlight : clBtnShadow;
+    TColor bottomRight = bevel == TBevel::Raised ? clBtnShadow : clBtnHighlight;
     FillLine(painter, rect.left(), rect.top(), rect.width(), 1, topLeft);
     FillLine(painter, rect.left(), rect.top(), 1, rect.height(), topLeft);
     FillLine(painter, rect.left(), rect.bottom(), rect.width(), 1, bottomRight);
@@ -41,6 +41,6 @@ void DrawCaptionText(QPainter& painter, const QRect& rect, const QString& text, 
     if (text.isEmpty())
         return;
     painter.setFont(font.ToQFont());
-    painter.setPen(ToQColor(enabled ? font.Color() : kGrayText));
+    painter.setPen(ToQColor(enabled ? font.Color() : clGrayText));
     painter.drawText(rect, flags | Qt::TextSingleLine, text);
 }

@@ -10,10 +10,6 @@ class TFont;
 
 // Drawing shared by the framework's controls and the plain stand-ins for skinned ones.
 
-constexpr TColor kBtnShadow = 0xFF000010;
-constexpr TColor kGrayText = 0xFF000011;
-constexpr TColor kBtnHighlight = 0xFF000014;
-
 // A one-pixel frame along the inside of `rect`.
 void DrawFrame(QPainter& painter, const QRect& rect, TColor color);
 

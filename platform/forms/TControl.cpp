@@ -1,6 +1,7 @@
 #include "platform/forms/TControl.h"
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -79,6 +80,14 @@ bool PlacedBefore(TControl::TAlign align, const TControl* a, const TControl* b)
     }
 }
 
+// Space, Return and the keypad's Enter; held keys repeat presses, not clicks.
+bool IsClickKey(const QKeyEvent* event)
+{
+    return !event->isAutoRepeat()
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+            || event->key() == Qt::Key_Enter);
+}
+
 } // namespace
 
 TControl::TControl(QWidget* parent)
@@ -86,6 +95,7 @@ TControl::TControl(QWidget* parent)
     , m_font(std::make_unique<TFont>())
 {
     m_font->OnChange = [this] { FontChange(); };
+    m_press.OnChanged = [this] { MouseStateChanged(); };
     if (TControl* parentControl = ParentControl()) {
         m_color = parentControl->m_color;
         InheritFont();
@@ -234,35 +244,52 @@ void TControl::childEvent(QChildEvent* event)
 void TControl::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        SetMouseState(true, true);
+        m_press.Press();
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event)
 {
     // While a button is held the pointer stays grabbed; enter and leave wait for release.
-    if (m_mouseDown)
-        SetMouseState(rect().contains(event->position().toPoint()), true);
+    m_press.Move(rect().contains(event->position().toPoint()));
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_mouseDown)
+    if (event->button() != Qt::LeftButton)
         return;
-    bool inside = rect().contains(event->position().toPoint());
-    SetMouseState(inside, false);
     // Last: the handler may close the window.
-    if (inside)
+    if (m_press.Release(rect().contains(event->position().toPoint())))
         Click();
 }
 
 void TControl::enterEvent(QEnterEvent*)
 {
-    SetMouseState(true, m_mouseDown);
+    m_press.Enter();
 }
 
 void TControl::leaveEvent(QEvent*)
 {
-    SetMouseState(false, m_mouseDown);
+    m_press.Leave();
+}
+
+void TControl::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_clickKeys || !IsClickKey(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (isEnabled())
+        m_press.KeyDown();
+}
+
+void TControl::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!m_clickKeys || !IsClickKey(event)) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    if (isEnabled() && m_press.KeyUp())
+        Click();
 }
 
 void TControl::ApplyColor(TColor color)
@@ -309,13 +336,4 @@ void TControl::Place(const QRect& bounds)
     // A hidden widget gets its resize event only when shown; its children align now.
     if (size() != before)
         Realign();
-}
-
-void TControl::SetMouseState(bool over, bool down)
-{
-    if (over == m_mouseOver && down == m_mouseDown)
-        return;
-    m_mouseOver = over;
-    m_mouseDown = down;
-    MouseStateChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/TEvents.h"
+#include "platform/forms/TPressBehaviour.h"
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
 
@@ -30,6 +31,7 @@ class TControl : public QWidget, public IEventSource {
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)
     Q_PROPERTY(TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
     enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -78,6 +80,9 @@ public:
     void SetTag(int tag) { m_tag = tag; }
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor cursor);
+    // Whether Tab and a click give the control the focus.
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
 
     TNotifyEvent OnClick;
     TNotifyEvent* FindEvent(std::string_view name) override;
@@ -104,8 +109,12 @@ protected:
     // Hover or press changed; controls with hover looks repaint here.
     virtual void MouseStateChanged() { }
 
-    bool MouseOver() const { return m_mouseOver; }
-    bool MouseDown() const { return m_mouseDown; }
+    bool MouseOver() const { return m_press.Hot(); }
+    bool MouseDown() const { return m_press.Held(); }
+    TPressBehaviour& Press() { return m_press; }
+    const TPressBehaviour& Press() const { return m_press; }
+    // Space and Enter press the control while it has the focus and click it on release.
+    void SetClickKeys(bool clickKeys) { m_clickKeys = clickKeys; }
     TControl* ParentControl() const;
 
     void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +125,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void ApplyColor(TColor color);
@@ -123,7 +134,6 @@ private:
     void FontChange();
     void Place(const QRect& bounds);
     void RealignParent();
-    void SetMouseState(bool over, bool down);
 
     std::unique_ptr<TFont> m_font;
     QString m_caption;
@@ -138,6 +148,6 @@ private:
     bool m_inheritingFont = false;
     bool m_aligning = false;
     bool m_loading = false;
-    bool m_mouseOver = false;
-    bool m_mouseDown = false;
+    bool m_clickKeys = false;
+    TPressBehaviour m_press;
 };

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <set>
 #include <vector>
@@ -31,7 +32,7 @@ struct TNamedColor {
     std::string_view name;
     TColor color;
 };
-constexpr std::array<TNamedColor, 9> kColorNames = { {
+constexpr std::array<TNamedColor, 13> kColorNames = { {
     { "clBlack", clBlack },
     { "clWhite", clWhite },
     { "clRed", clRed },
@@ -40,7 +41,11 @@ constexpr std::array<TNamedColor, 9> kColorNames = { {
     { "clWindowText", clWindowText },
     { "clBtnFace", clBtnFace },
     { "clMenuText", clMenuText },
-    { "clWindow", 0xFF000005 },
+    { "clGray", clGray },
+    { "clWindow", clWindow },
+    { "clBtnShadow", clBtnShadow },
+    { "clGrayText", clGrayText },
+    { "clBtnHighlight", clBtnHighlight },
 } };
 
 bool IsNameStart(char c)
@@ -367,10 +372,12 @@ public:
                 "the layout is of " + Quoted(type.text) + ", not of "
                     + root.metaObject()->className());
         root.setObjectName(QString::fromStdString(name.text));
+        m_components[name.text] = &root;
         StartLoading(root);
         ReadBody(root, name.text, 1);
         if (m_token.kind != TTokenKind::EndOfText)
             Unexpected();
+        ResolveReferences();
         for (const QPointer<TControl>& control : m_loaded) {
             if (control)
                 control->EndLoading();
@@ -413,6 +420,7 @@ private:
                     + "component " + Quoted(parent.objectName().toStdString()));
         QObject* component = entry->create(&parent);
         component->setObjectName(QString::fromStdString(name.text));
+        m_components[name.text] = component;
         StartLoading(*component);
         ReadBody(*component, name.text, depth);
     }
@@ -436,17 +444,56 @@ private:
         QMetaProperty property = PublishedProperty(*object, last);
         if (!property.isValid() || !property.isWritable())
             Fail(name.line, unknown);
+        std::string invalid = "invalid value for property " + Quoted(name.text) + " of " + owner;
+        if (IsReference(property)) {
+            if (value.kind != TValue::TKind::Name)
+                Fail(value.line, invalid);
+            // The component named may come later in the layout.
+            m_references.push_back({ object, property, value.text, value.line, invalid });
+            return;
+        }
         std::optional<QVariant> variant = Convert(property, value);
         if (!variant)
-            Fail(value.line, "invalid value for property " + Quoted(name.text) + " of " + owner);
+            Fail(value.line, invalid);
+        Write(*object, property, *variant, value.line, invalid);
+    }
+
+    static bool IsReference(const QMetaProperty& property)
+    {
+        return property.metaType().flags().testFlag(QMetaType::PointerToQObject);
+    }
+
+    static void Write(QObject& object, const QMetaProperty& property, const QVariant& value,
+        int line, const std::string& invalid)
+    {
         bool written = false;
         try {
-            written = property.write(object, *variant);
+            written = property.write(&object, value);
         } catch (const Exception& error) {
-            Fail(name.line, error.Message());
+            Fail(line, error.Message());
         }
         if (!written)
-            Fail(value.line, "invalid value for property " + Quoted(name.text) + " of " + owner);
+            Fail(line, invalid);
+    }
+
+    // References are set once every component exists, before any of them has loaded.
+    void ResolveReferences()
+    {
+        for (const TReference& reference : m_references) {
+            if (!reference.object)
+                continue;
+            auto found = m_components.find(reference.name);
+            if (found == m_components.end() || !found->second)
+                Fail(reference.line, "unknown component " + Quoted(reference.name));
+            QObject* component = found->second;
+            const QMetaObject* wanted = reference.property.metaType().metaObject();
+            if (wanted && !component->metaObject()->inherits(wanted))
+                Fail(reference.line,
+                    Quoted(reference.name) + " is a " + component->metaObject()->className()
+                        + ", not a " + wanted->className());
+            Write(*reference.object, reference.property, QVariant::fromValue(component),
+                reference.line, reference.invalid);
+        }
     }
 
     void ReadCollection(QObject& object, const std::string& collection, const TToken& name,
@@ -647,11 +694,21 @@ private:
         Fail(token.line, "unexpected " + Describe(token));
     }
 
+    struct TReference {
+        QPointer<QObject> object;
+        QMetaProperty property;
+        std::string name;
+        int line;
+        std::string invalid;
+    };
+
     TLexer m_lexer;
     TToken m_token;
     const TClassRegistry& m_registry;
     const THandlerTable& m_handlers;
     std::set<std::string, std::less<>> m_names;
+    std::map<std::string, QPointer<QObject>, std::less<>> m_components;
+    std::vector<TReference> m_references;
     std::vector<QPointer<TControl>> m_loaded;
 };
 

@@ -63,11 +63,13 @@ public:
 //   -11  $C82C00        integers (hex up to 32 bits) for int and quint32 properties
 //   'It''s 汉字'        UTF-8 strings, '' for a quote, on one line, for QString properties
 //   True  False         bool properties
-//   alClient  crHandPoint  names of a Q_ENUM property's values
+//   alClient  WinXP     names of a Q_ENUM property's values
 //   clWhite  clBtnFace  colour names, for quint32 (TColor) properties
 //   [fsBold, fsItalic]  sets: a Q_FLAG property, or a QString property as "[fsBold,fsItalic]"
 //   (sTS_main 'a' 1)    lists, for QStringList properties
-//   sTS_main            any other name, for a QString property: a reference by name
+//   Theme1  sTS_main    a component's name, for a property holding a QObject subclass
+//                       pointer: set when the whole tree is read, before Loaded(); an
+//                       unknown name or a component of another class fails
 //   sIB_PlayClick       for a property named On...: the handler of that name from
 //                       `handlers`, bound through IEventSource
 //   < item ... end >    collections, through ICollectionOwner; each item's lines are
@@ -78,6 +80,7 @@ public:
 // Failures throw EReadError naming the line ("Line 12: unknown property "Captoin" of
 // TPlainButton"): unknown class or property, a value of the wrong kind, an unknown
 // handler, a duplicate component name, a missing `end`, stray text, a setter's own
-// refusal. Components made before the failure stay below `root`; discard it.
+// refusal, a reference to an unknown component or to one of the wrong class. Components
+// made before the failure stay below `root`; discard it.
 void ReadLayout(std::string_view text, QWidget& root, const TClassRegistry& registry,
     const THandlerTable& handlers);

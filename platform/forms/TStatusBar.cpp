@@ -87,7 +87,7 @@ void TStatusBar::paintEvent(QPaintEvent*)
             continue;
         QRect panel(left, 0, right - left, height());
         if (!last)
-            painter.fillRect(QRect(panel.right(), 0, 1, height()), ToQColor(kBtnShadow));
+            painter.fillRect(QRect(panel.right(), 0, 1, height()), ToQColor(clBtnShadow));
         DrawCaptionText(painter, panel.adjusted(kTextIndent, 0, -kTextIndent, 0),
             m_panels[i]->Text(), *Font(), Qt::AlignLeft | Qt::AlignVCenter, isEnabled());
         left = right;

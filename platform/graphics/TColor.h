@@ -12,13 +12,18 @@ constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clGray = 0x808080;
 
 constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
 
-// System colours as this desktop shows them (one table for the whole program).
+// System colours by number; their RGB values are in the one table of TColor.cpp.
+constexpr TColor clWindow = 0xFF000005;
+constexpr TColor clMenuText = 0xFF000007;
 constexpr TColor clWindowText = 0xFF000008;
 constexpr TColor clBtnFace = 0xFF00000F;
-constexpr TColor clMenuText = 0xFF000007;
+constexpr TColor clBtnShadow = 0xFF000010;
+constexpr TColor clGrayText = 0xFF000011;
+constexpr TColor clBtnHighlight = 0xFF000014;
 
 // The RGB value of any colour, system colours looked up in the table.
 TColor ColorToRGB(TColor color);

@@ -1,5 +1,5 @@
+#include "app/MainWindowClasses.h"
 #include "platform/core/Exceptions.h"
-#include "platform/forms/FrameworkClasses.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 
@@ -17,11 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static TClassRegistry registry = [] {
-        TClassRegistry classes;
-        RegisterFrameworkClasses(classes);
-        return classes;
-    }();
+    // Everything the main window's layout may name, skinned controls included.
+    const TClassRegistry& registry = MainWindowClasses();
     TForm root;
     root.Handlers()["Click"] = [] {};
     try {

@@ -49,7 +49,6 @@ end)",
     auto* about = form.findChild<TPlainTabSheet*>("sTS_About");
     ASSERT_EQ(pages->PageCount(), 2);
     EXPECT_EQ(pages->ActivePage(), main);
-    EXPECT_EQ(pages->ActivePageName(), "sTS_main");
     EXPECT_TRUE(main->Enabled());
     EXPECT_FALSE(about->Enabled());
     EXPECT_EQ(about->PageIndex(), 1);

@@ -255,8 +255,8 @@ TEST(StyledControl, PublishedPropertiesCarryTheStyleAndTheTheme)
     control.setProperty("UIStyle", 77);
     EXPECT_EQ(control.UIStyle(), DeepBlue);
     QObject notATheme;
-    control.setProperty("FileTheme", QVariant::fromValue<QObject*>(&notATheme));
-    EXPECT_EQ(control.FileTheme(), nullptr);
+    EXPECT_FALSE(control.setProperty("FileTheme", QVariant::fromValue<QObject*>(&notATheme)));
+    EXPECT_EQ(control.FileTheme(), &theme) << "an object of another class is refused";
 }
 
 TEST(StyledControl, DestroyingTheThemeSendsItsControlsToDeepBlue)

@@ -138,8 +138,8 @@ TEST(SpeedButton, AFlatButtonShowsAFrameOnlyUnderThePointerOrPressed)
     int clicks = 0;
     button.OnClick = [&] { ++clicks; };
     const QRgb face = ToQColor(clBtnFace).rgb();
-    const QRgb light = ToQColor(kBtnHighlight).rgb();
-    const QRgb dark = ToQColor(kBtnShadow).rgb();
+    const QRgb light = ToQColor(clBtnHighlight).rgb();
+    const QRgb dark = ToQColor(clBtnShadow).rgb();
     auto corners = [&] {
         QImage shot = Render(button);
         return std::pair(shot.pixel(0, 0), shot.pixel(55, 29));
@@ -184,7 +184,7 @@ TEST(StatusBar, DrawsEachPanelsTextInsideItsPanel)
         }
         return ink;
     };
-    const QRgb separator = ToQColor(kBtnShadow).rgb();
+    const QRgb separator = ToQColor(clBtnShadow).rgb();
     EXPECT_EQ(shot.pixel(199, 12), separator);
     EXPECT_EQ(shot.pixel(299, 12), separator);
     EXPECT_EQ(inkIn(0, 199), 0);

@@ -71,6 +71,23 @@ end
     EXPECT_FALSE(inner->Loading());
 }
 
+TEST_F(LayoutReader, SetsReferencesWhenAllIsReadAndBeforeLoaded)
+{
+    Read(R"(object root: TForm
+  object early: TRecorder
+    Ticker = late
+    Number = 1
+  end
+  object late: TTimer
+  end
+end
+)");
+    std::vector<std::string> expected
+        = { " create in root", "early Number", "early Ticker late", "early Loaded" };
+    EXPECT_EQ(RecorderLog(), expected);
+    EXPECT_EQ(Find<TRecorder>("early")->Ticker(), Find<TTimer>("late"));
+}
+
 TEST_F(LayoutReader, ConvertsEveryKindOfValue)
 {
     Read(R"(object root: TForm
@@ -296,6 +313,14 @@ INSTANTIATE_TEST_SUITE_P(Layouts, BadLayout,
         TBadLayout {
             "object f: Tfrm_other\nend", "Line 1: the layout is of \"Tfrm_other\", not of TForm" },
         TBadLayout { "", "Line 1: \"object\" expected, not end of text" },
+        TBadLayout { "object f: TForm\n  object r: TRecorder\n    Ticker = t2\n  end\n"
+                     "  object t: TTimer\n  end\nend",
+            "Line 3: unknown component \"t2\"" },
+        TBadLayout { "object f: TForm\n  object r: TRecorder\n    Ticker = l\n  end\n"
+                     "  object l: TLabel\n  end\nend",
+            "Line 3: \"l\" is a TLabel, not a TTimer" },
+        TBadLayout { "object f: TForm\n  object r: TRecorder\n    Ticker = 'l'\n  end\nend",
+            "Line 3: invalid value for property \"Ticker\" of TRecorder" },
         TBadLayout { "object f: TForm\n  Width = <\n  >\nend",
             "Line 2: unknown property \"Width\" of TForm" },
         TBadLayout { "object f: TForm\n  object s: TStatusBar\n    Panels = <\n      item\n"

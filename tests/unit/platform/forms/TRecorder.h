@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/TTimer.h"
 #include "platform/forms/TControl.h"
 #include "platform/forms/TLayoutReader.h"
 
@@ -52,6 +53,7 @@ class TRecorder : public TControl, public ICollectionOwner {
     Q_PROPERTY(TOptions Options READ Options WRITE SetOptions)
     Q_PROPERTY(QStringList Names READ Names WRITE SetNames)
     Q_PROPERTY(int Picky READ Picky WRITE SetPicky)
+    Q_PROPERTY(TTimer* Ticker READ Ticker WRITE SetTicker)
 
 public:
     enum TKind : quint8 { kdNone, kdFirst, kdSecond };
@@ -88,6 +90,13 @@ public:
             throw EInvalidOperation("Picky must not be negative");
     }
 
+    TTimer* Ticker() const { return m_ticker; }
+    void SetTicker(TTimer* ticker)
+    {
+        m_ticker = ticker;
+        Log("Ticker " + (ticker ? ticker->objectName().toStdString() : std::string("none")));
+    }
+
     TNotifyEvent OnPing;
     TNotifyEvent* FindEvent(std::string_view name) override
     {
@@ -114,6 +123,7 @@ private:
     TKind m_kind = kdNone;
     TOptions m_options;
     QStringList m_names;
+    TTimer* m_ticker = nullptr;
 };
 
 inline bool ClearItems(std::vector<TRecorderItem*>& items, std::string_view name)

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/forms/TControl.h"
+#include "skin/SUIStyledControl.h"
+
+#include <QAccessible>
+#include <QImage>
+
+#include <optional>
+
+class TCanvas;
+
+// The base of every skinned control: a framework control (bounds, Align, colour, font,
+// loading, the press behaviour) that speaks the style protocol, starts in the style of the
+// form that owns it, paints through one off-screen image and describes itself to
+// assistive technology.
+//
+//     class TsuiThing : public TsuiControl {
+//         Q_OBJECT
+//     public:
+//         explicit TsuiThing(QWidget* parent = nullptr) : TsuiControl(parent)
+//         {
+//             ... own defaults ...
+//             TakeFormStyle();
+//         }
+//     protected:
+//         void ApplyStyle(const TsuiStyleSource& source) override;
+//         void Paint(TCanvas& canvas) const override;
+//     };
+class TsuiControl : public TControl, public TsuiStyledControl {
+    Q_OBJECT
+    SUI_STYLED_CONTROL_PROPERTIES
+
+public:
+    // Containers whose skinned children go to DeepBlue with them when their theme goes.
+    enum class TThemeLoss { SelfOnly, WithChildren };
+
+    explicit TsuiControl(QWidget* parent = nullptr, TThemeLoss themeLoss = TThemeLoss::SelfOnly);
+
+    // The form whose TsuiForm gives the first style: the window the control sits in,
+    // however deep; nullptr for a control without a parent.
+    QWidget* OwningForm() const;
+
+    // What assistive technology is told, besides the caption as the name.
+    struct TAccessibleValue {
+        int value, minimum, maximum, step;
+    };
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
+    virtual void AddAccessibleState(QAccessible::State& /*state*/) const { }
+    virtual std::optional<TAccessibleValue> AccessibleValue() const { return std::nullopt; }
+    virtual void SetAccessibleValue(int /*value*/) { }
+
+protected:
+    // Applies the style of the owning form. Each concrete control calls it last in its
+    // constructor, once its own defaults are set; ApplyStyle is not callable earlier.
+    void TakeFormStyle();
+
+    // Draws the whole control into `canvas`, whose image is BufferSize() and whose font is
+    // the control's Font. Reads state only: everything it needs was decided before.
+    virtual void Paint(TCanvas& canvas) const = 0;
+    virtual QSize BufferSize() const { return size(); }
+    // The parent's look behind the control when transparent, else a fill with Color.
+    void PaintBackground(TCanvas& canvas, bool transparent) const;
+
+    // Tells assistive technology that the state or value changed.
+    void NotifyAccessibleState(QAccessible::State changed);
+    void NotifyAccessibleValue();
+
+    void FileThemeGone() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TThemeLoss m_themeLoss;
+    mutable QImage m_buffer;
+};
