@@ -1,8 +1,10 @@
 #include "controls/SUIControls.h"
 
+#include "controls/SUIURLLabel.h"
+
 #include "platform/forms/TClassRegistry.h"
 
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
-    (void)registry;
+    registry.Register<TsuiURLLabel>();
 }
