@@ -1,10 +1,12 @@
 #include "controls/SUIControls.h"
 
+#include "controls/SUIImagePanel.h"
 #include "controls/SUIURLLabel.h"
 
 #include "platform/forms/TClassRegistry.h"
 
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
+    registry.Register<TsuiImagePanel>();
     registry.Register<TsuiURLLabel>();
 }
