@@ -1,5 +1,6 @@
 #include "app/TPlainMemo.h"
 
+#include "platform/core/NoteText.h"
 #include "platform/forms/PlainPaint.h"
 
 #include <QPlainTextEdit>
@@ -48,7 +49,8 @@ void TPlainMemo::SetText(const std::string& text)
     if (shown == m_text)
         return;
     m_text = std::move(shown);
-    m_edit->setPlainText(NormalisedLines(m_text));
+    // The learner sees only the first lines: laying out the rest would only cost time.
+    m_edit->setPlainText(NormalisedLines(LeadingLines(BreakLongLines(m_text))));
 }
 
 void TPlainMemo::FontChanged()

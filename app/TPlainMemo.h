@@ -20,7 +20,9 @@ public:
     void SetReadOnly(bool readOnly);
 
     // The text up to its first NUL byte, as UTF-8. The shown text is replaced only when
-    // it differs, so setting the same note again keeps the view as it is.
+    // it differs, so setting the same note again keeps the view as it is. Only the first
+    // lines are laid out, over-long lines broken (LeadingLines, BreakLongLines); Text()
+    // keeps the whole text.
     void SetText(const std::string& text);
     const std::string& Text() const { return m_text; }
 

@@ -1,6 +1,8 @@
 // One word step without a window (the real engine loading picture, note and sound), next
-// to libjpeg decoding the same picture alone; and ReadIndex on a small and a huge course.
+// to libjpeg decoding the same picture alone; ReadIndex on a small and a huge course; and
+// the note memo showing the largest notes it takes.
 
+#include "app/TPlainMemo.h"
 #include "lesson/TLessonView.h"
 #include "lesson/TPlaybackEngine.h"
 #include "platform/core/FileBytes.h"
@@ -11,6 +13,7 @@
 #include "platform/media/TNullAudioOutput.h"
 #include "bench/LibjpegAlone.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -112,5 +115,42 @@ void BM_ReadIndex(benchmark::State& state)
     state.SetLabel(std::to_string(state.range(0)) + " words");
 }
 BENCHMARK(BM_ReadIndex)->Arg(12)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Notes at the memo's capacity, each made of one piece repeated.
+struct TNoteShape {
+    const char* name;
+    const char* piece;
+};
+constexpr TNoteShape kNoteShapes[] = {
+    {"words in one line", "a word and a much longer word that the memo wraps, "},
+    {"short lines", "a word and a much longer word that the memo wraps at its\r\n"},
+    {"one word", "abcdefghijklmnopqrstuvwxyz"},
+    {"empty lines", "\r\n"},
+};
+
+// The memo showing such a note as the main window has it: text set, then painted.
+void BM_NoteShown(benchmark::State& state)
+{
+    const TNoteShape& shape = kNoteShapes[state.range(0)];
+    std::string note;
+    while (note.size() < kMemoCapacity)
+        note += shape.piece;
+    note.resize(kMemoCapacity);
+    TPlainMemo memo;
+    memo.SetBounds(0, 0, 226, 274);
+    memo.Font()->SetName("MS Sans Serif");
+    memo.Font()->SetHeight(-16);
+    QImage screen(memo.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        memo.SetText(note);
+        memo.render(&screen);
+        state.PauseTiming();
+        memo.SetText("");
+        memo.render(&screen);
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::string("1 MiB, ") + shape.name);
+}
+BENCHMARK(BM_NoteShown)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace

@@ -19,6 +19,35 @@ TEST(NoteText, TextEndsAtTheFirstNul)
     EXPECT_EQ(NormaliseNoteText("shown\nhere\0hidden\n"s), "shown\r\nhere");
 }
 
+TEST(NoteText, LongLinesBreakForDisplayBetweenCharacters)
+{
+    struct TRow {
+        const char* text;
+        std::size_t maxLine;
+        const char* shown;
+    };
+    const TRow rows[] = {
+        {"abcdef", 4, "abcd\r\nef"},
+        {"abcd", 4, "abcd"},
+        {"", 4, ""},
+        {"ab\r\ncdefgh\nij\r", 3, "ab\r\ncde\r\nfgh\nij\r"},
+        {"\xE4\xBD\xA0\xE5\xA5\xBD", 4, "\xE4\xBD\xA0\r\n\xE5\xA5\xBD"},
+        {"a\xF0\x9F\x98\x80\xF0\x9F\x98\x80", 4, "a\r\n\xF0\x9F\x98\x80\r\n\xF0\x9F\x98\x80"},
+        {"\x80\x80\x80\x80\x80", 2, "\x80\x80\r\n\x80\x80\r\n\x80"},
+    };
+    for (const TRow& row : rows)
+        EXPECT_EQ(BreakLongLines(row.text, row.maxLine), row.shown) << row.text << " at " << row.maxLine;
+}
+
+TEST(NoteText, LeadingLinesStopBeforeTheLineEndThatEndsThem)
+{
+    EXPECT_EQ(LeadingLines("a\r\nb\nc\rd", 3), "a\r\nb\nc");
+    EXPECT_EQ(LeadingLines("a\r\nb\r\n", 2), "a\r\nb");
+    EXPECT_EQ(LeadingLines("\r\n\r\n\r\n", 1), "");
+    EXPECT_EQ(LeadingLines("a\r\nb", 2), "a\r\nb");
+    EXPECT_EQ(LeadingLines("a\r\nb\r\n", 3), "a\r\nb\r\n");
+}
+
 TEST(NoteText, UnixAndWindowsNotesShowTheSameLines)
 {
     TTempDir dir;
@@ -66,3 +95,4 @@ TEST(FileBytes, RelativePathsAreExpandedInMessages)
         EXPECT_EQ(error.Message().find("\"no-such-dir"), std::string::npos);
     }
 }
+
