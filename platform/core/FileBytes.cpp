@@ -37,16 +37,17 @@ private:
     int m_fd;
 };
 
+// Why a file that is not a plain file is refused, in the system's words.
+int NotRegularError(const struct stat& info) { return S_ISDIR(info.st_mode) ? EISDIR : ENXIO; }
+
 std::string ReadAll(const std::string& path, const TFileLimit* limit)
 {
-    TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    TFileDescriptor file(OpenRegularFile(path));
     if (file.Get() < 0)
         ThrowOpenError(path, errno);
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0)
         ThrowOpenError(path, errno);
-    if (S_ISDIR(info.st_mode))
-        ThrowOpenError(path, EISDIR);
     if (limit && info.st_size > 0 && static_cast<std::size_t>(info.st_size) > limit->maxBytes)
         throw EOutOfResources(limit->tooLargeMessage);
 
@@ -64,7 +65,7 @@ std::string ReadAll(const std::string& path, const TFileLimit* limit)
         if (got == 0)
             break;
         bytes.append(chunk, static_cast<std::size_t>(got));
-        // Files that grow while read, or report no size (pipes), are still bounded.
+        // Files that grow while they are read are still bounded.
         if (limit && bytes.size() > limit->maxBytes)
             throw EOutOfResources(limit->tooLargeMessage);
     }
@@ -72,6 +73,34 @@ std::string ReadAll(const std::string& path, const TFileLimit* limit)
 }
 
 } // namespace
+
+int OpenRegularFile(const std::string& path)
+{
+    // Looked at before opening, so a device is never opened (opening some has effects);
+    // checked again on the descriptor, in case the name changed hands in between.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return -1;
+    if (!S_ISREG(info.st_mode)) {
+        errno = NotRegularError(info);
+        return -1;
+    }
+    // Without O_NONBLOCK, opening a named pipe waits for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    int error = 0;
+    if (::fstat(fd, &info) != 0)
+        error = errno;
+    else if (!S_ISREG(info.st_mode))
+        error = NotRegularError(info);
+    if (error != 0) {
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
 
 std::string ReadFileBytes(const std::string& path) { return ReadAll(path, nullptr); }
 

@@ -1,9 +1,12 @@
 #include "platform/core/ProfileReader.h"
 
+#include "platform/core/FileBytes.h"
+
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -101,9 +104,14 @@ std::optional<std::string> FindValue(std::FILE* file, std::string_view section, 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path)
 {
-    TFile file(std::fopen(path.c_str(), "rb"));
-    if (!file)
+    int fd = OpenRegularFile(path);
+    if (fd < 0)
         return defaultValue.substr(0, kProfileValueMax);
+    TFile file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        return defaultValue.substr(0, kProfileValueMax);
+    }
     auto value = FindValue(file.get(), section, key);
     return value ? *value : defaultValue.substr(0, kProfileValueMax);
 }

@@ -13,7 +13,8 @@
 // - A value enclosed in matching double or single quotes loses the quotes.
 // - The first match in the file wins, even if the section or key appears again later.
 // - The value is cut to 2047 bytes.
-// - It never fails: a missing or unreadable file, section or key yields `defaultValue`.
+// - It never fails: a missing or unreadable file (a named pipe or anything else that is
+//   not a regular file included), section or key yields `defaultValue`.
 //   A key that is present with an empty value yields "".
 // The file is scanned line by line; only the start of each line is kept, so a huge or
 // hostile file costs time in proportion to its size and no more memory than one line.

@@ -14,6 +14,7 @@
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TRecordingAudioOutput.h"
 #include "support/TempDir.h"
+#include "support/UnwrittenFifo.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -258,6 +259,35 @@ TEST_F(MainWindowTest, PlaybackGoesOnWhileAModalBoxIsOpen)
     });
     boxes.ShowModal(std::runtime_error("An error while playing"));
     EXPECT_NE(Status(1), "  1 / 16") << "words advanced behind the modal box";
+}
+
+TEST_F(MainWindowTest, NamedPipesInACourseAreRefusedWithoutWaiting)
+{
+    struct TRow {
+        const char* file;
+        const char* reported;
+    };
+    const TRow rows[] = {
+        {"1.jpg", "No such device or address"},
+        {"1.txt", "No such device or address"},
+        {"1.wav", "cannot be opened"},
+    };
+    for (const TRow& row : rows) {
+        chosenFolder = MakeCourse(std::string("pipe ") + row.file, 1);
+        std::remove((chosenFolder + "/" + row.file).c_str());
+        TUnwrittenFifo pipe(chosenFolder + "/" + row.file);
+        errors.clear();
+        Click("SBTN_Open");
+        ASSERT_EQ(errors.size(), 1u) << row.file;
+        EXPECT_NE(errors[0].find(row.reported), std::string::npos) << errors[0];
+        EXPECT_EQ(pipe.Rescues(), 0) << row.file << " was waited on";
+    }
+    chosenFolder = dir.MakeDir("pipe index");
+    TUnwrittenFifo index(chosenFolder + "/index.ini");
+    Click("SBTN_Open");
+    EXPECT_EQ(Status(0), "Please select a book.");
+    EXPECT_EQ(Status(1), "0");
+    EXPECT_EQ(index.Rescues(), 0) << "index.ini was waited on";
 }
 
 TEST(ApplicationTitle, ComesFromTheExecutableName)

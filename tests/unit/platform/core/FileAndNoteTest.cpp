@@ -1,7 +1,9 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/FileBytes.h"
 #include "platform/core/NoteText.h"
+#include "platform/core/ProfileReader.h"
 #include "support/TempDir.h"
+#include "support/UnwrittenFifo.h"
 
 #include <gtest/gtest.h>
 
@@ -96,3 +98,21 @@ TEST(FileBytes, RelativePathsAreExpandedInMessages)
     }
 }
 
+TEST(FileBytes, OnlyRegularFilesAreReadAndNothingWaitsOnAPipe)
+{
+    TTempDir dir;
+    TUnwrittenFifo pipe(dir.File("1.txt"));
+    const std::string refused = "Cannot open file \"" + pipe.Path() + "\". No such device or address";
+    try {
+        ReadFileBytes(pipe.Path());
+        FAIL() << "a named pipe was read";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.Message(), refused);
+    }
+    EXPECT_THROW(LoadNoteFile(pipe.Path()), EFOpenError);
+    EXPECT_EQ(GetPrivateProfileString("set", "Course", "<default>", pipe.Path()), "<default>");
+    EXPECT_EQ(pipe.Rescues(), 0) << "a reader waited for a writer";
+    // A device would be read for ever, or opened with effects.
+    EXPECT_THROW(ReadFileBytes("/dev/zero"), EFOpenError);
+    EXPECT_EQ(GetPrivateProfileString("set", "Course", "<default>", "/dev/zero"), "<default>");
+}
