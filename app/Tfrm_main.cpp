@@ -52,7 +52,14 @@ Tfrm_main::Tfrm_main(TErrorBoxes& errorBoxes, QWidget* parent)
     ReadLayout(StoredLayout(), *this, MainWindowClasses(), Handlers());
     FindControls();
     m_errorBoxes.SetMainWindow(this);
-    m_picture->OnPictureError = [](const Exception& error) { HandleApplicationError(error); };
+    // While words advance by themselves a picture that fails to decode is reported like
+    // one that fails to load, in the one box that leaves Stop and Pause reachable.
+    m_picture->OnPictureError = [this](const Exception& error) {
+        if (m_playTimer->Enabled())
+            m_errorBoxes.ShowTimed(error);
+        else
+            HandleApplicationError(error);
+    };
 }
 
 Tfrm_main::~Tfrm_main() = default;

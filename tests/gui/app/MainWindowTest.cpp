@@ -15,6 +15,7 @@
 #include "platform/media/TRecordingAudioOutput.h"
 #include "support/TempDir.h"
 #include "support/UnwrittenFifo.h"
+#include "unit/platform/jpeg/JpegSamples.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -259,6 +260,35 @@ TEST_F(MainWindowTest, PlaybackGoesOnWhileAModalBoxIsOpen)
     });
     boxes.ShowModal(std::runtime_error("An error while playing"));
     EXPECT_NE(Status(1), "  1 / 16") << "words advanced behind the modal box";
+}
+
+TEST_F(MainWindowTest, PicturesThatFailWhenDrawnShareTheOneTimedBox)
+{
+    // A valid header over a scan that breaks off at the first draw.
+    std::string damaged = EncodeQuadrants(128, 128, true);
+    const auto scans = FindMarkers(damaged, 0xDA);
+    ASSERT_GE(scans.size(), 3u);
+    const std::size_t components = static_cast<unsigned char>(damaged[scans[2] + 4]);
+    damaged[scans[2] + 5 + 2 * components + 1] = 64;
+    chosenFolder = MakeCourse("damaged", 3);
+    for (const char* name : {"damaged/1.jpg", "damaged/2.jpg", "damaged/3.jpg"})
+        dir.Write(name, damaged);
+    Find<TPlainTrackBar>("sTB_interval")->SetPosition(0);
+    Click("SBTN_Open");
+    for (int word = 0; word < 4; ++word) {
+        Find<TImage>("img_word")->repaint();
+        QApplication::processEvents();
+        Tick();
+    }
+    QMessageBox* box = boxes.TimedBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith("JPEG error #")) << box->text().toStdString();
+    const auto topLevels = QApplication::topLevelWidgets();
+    EXPECT_EQ(std::count_if(topLevels.begin(), topLevels.end(),
+                            [](QWidget* widget) { return qobject_cast<QMessageBox*>(widget) && widget->isVisible(); }),
+              1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(errors.empty()) << errors.front();
 }
 
 TEST_F(MainWindowTest, NamedPipesInACourseAreRefusedWithoutWaiting)
