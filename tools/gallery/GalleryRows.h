@@ -1,0 +1,9 @@
+#pragma once
+
+class TGallerySheet;
+
+// Each control kind adds its rows, one per state, to the sheet.
+void AddURLLabelRows(TGallerySheet& sheet);
+
+// Every control kind, in the order the sheet shows them.
+void AddAllRows(TGallerySheet& sheet);
