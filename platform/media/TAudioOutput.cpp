@@ -1,15 +1,8 @@
 #include "platform/media/TAudioOutput.h"
 
-#include "platform/media/TNullAudioOutput.h"
-#include "platform/media/TQtAudioOutput.h"
-
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include "platform/media/TPulseAudioOutput.h"
 
 std::unique_ptr<TAudioOutput> MakeDefaultAudioOutput()
 {
-    QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return std::make_unique<TNullAudioOutput>();
-    return std::make_unique<TQtAudioOutput>(device);
+    return std::make_unique<TPulseAudioOutput>();
 }

@@ -25,9 +25,7 @@ public:
     virtual void Stop() = 0;
     // The frame of the current sound reached so far.
     virtual std::int64_t Position() const = 0;
-    // Whether a fresh output would go elsewhere (the default device changed).
-    virtual bool IsStale() const { return false; }
 };
 
-// An output on the default device, or a silent one when the system has none.
+// An output on the user's sound server, silent while there is none.
 std::unique_ptr<TAudioOutput> MakeDefaultAudioOutput();

@@ -53,6 +53,10 @@ std::string MediaErrorText(TMediaError error)
 TMediaPlayer::TMediaPlayer(QObject* owner)
     : QObject(owner)
 {
+    // The output connects as soon as the event loop runs, so the first sound is not late
+    // for it; one set before then (tests, tools) is kept.
+    QMetaObject::invokeMethod(
+        this, [this] { Output(); }, Qt::QueuedConnection);
 }
 
 TMediaPlayer::~TMediaPlayer()
@@ -117,10 +121,9 @@ void TMediaPlayer::Play()
         PostNotify(TNotifyValue::Successful);
         return;
     }
-    PrepareOutput();
     const std::uint64_t play = ++m_playCount;
     m_playing = true;
-    m_output->Start(m_sound, m_position, [this, play](TPlayEnd how) { OnPlayEnd(play, how); });
+    Output().Start(m_sound, m_position, [this, play](TPlayEnd how) { OnPlayEnd(play, how); });
 }
 
 void TMediaPlayer::Close()
@@ -153,15 +156,14 @@ std::int64_t TMediaPlayer::FramePosition() const
 void TMediaPlayer::SetAudioOutput(std::unique_ptr<TAudioOutput> output)
 {
     Close();
-    m_output = std::move(output);
-    m_outputInjected = m_output != nullptr;
+    m_output = output ? std::move(output) : MakeDefaultAudioOutput();
 }
 
-void TMediaPlayer::PrepareOutput()
+TAudioOutput& TMediaPlayer::Output()
 {
-    // Follows the default device when it changes between two sounds.
-    if (!m_outputInjected && (!m_output || m_output->IsStale()))
+    if (!m_output)
         m_output = MakeDefaultAudioOutput();
+    return *m_output;
 }
 
 void TMediaPlayer::OnPlayEnd(std::uint64_t play, TPlayEnd how)

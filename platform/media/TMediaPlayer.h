@@ -64,8 +64,8 @@ public:
     std::int64_t Length() const;
     std::int64_t Position() const;
 
-    // Replaces the sound output; without one the player plays on the default device,
-    // or silently where there is none. Closes the open sound.
+    // Replaces the sound output; without one the player plays on the user's sound
+    // server, or silently while there is none. Closes the open sound.
     void SetAudioOutput(std::unique_ptr<TAudioOutput> output);
 
     std::function<void()> OnNotify;
@@ -75,7 +75,7 @@ public:
 
 private:
     void Fail(TMediaError error);
-    void PrepareOutput();
+    TAudioOutput& Output();
     std::int64_t FramePosition() const;
     void OnPlayEnd(std::uint64_t play, TPlayEnd how);
     // Tells OnNotify from the event loop, never from inside a command.
@@ -90,5 +90,4 @@ private:
     bool m_playing = false;
     std::uint64_t m_playCount = 0; // tells the end of an old play from the current one
     std::unique_ptr<TAudioOutput> m_output;
-    bool m_outputInjected = false;
 };

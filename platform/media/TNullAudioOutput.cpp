@@ -1,8 +1,5 @@
 #include "platform/media/TNullAudioOutput.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-
 #include <algorithm>
 #include <climits>
 
@@ -49,9 +46,4 @@ std::int64_t TNullAudioOutput::Position() const
         return m_fromFrame;
     const std::int64_t played = m_clock.elapsed() * m_sampleRate / 1000;
     return std::min(m_fromFrame + played, m_frameCount);
-}
-
-bool TNullAudioOutput::IsStale() const
-{
-    return !QMediaDevices::defaultAudioOutput().isNull();
 }

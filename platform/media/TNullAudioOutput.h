@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-// Plays in silence where there is no sound device: the sound takes its time and ends
+// Plays in silence where there is no sound server: the sound takes its time and ends
 // as it would on a real device.
 class TNullAudioOutput : public TAudioOutput {
 public:
@@ -15,7 +15,6 @@ public:
         std::shared_ptr<const TWavSound> sound, std::int64_t fromFrame, TEndHandler onEnd) override;
     void Stop() override;
     std::int64_t Position() const override;
-    bool IsStale() const override;
 
 private:
     std::int64_t m_fromFrame = 0;
