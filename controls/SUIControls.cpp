@@ -1,6 +1,7 @@
 #include "controls/SUIControls.h"
 
 #include "controls/SUIImagePanel.h"
+#include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
 
 #include "platform/forms/TClassRegistry.h"
@@ -8,5 +9,7 @@
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
     registry.Register<TsuiImagePanel>();
+    registry.Register<TsuiTrackBar>();
+    registry.Register<TsuiScrollTrackBar>();
     registry.Register<TsuiURLLabel>();
 }
