@@ -1,6 +1,7 @@
 #include "tools/gallery/GalleryRows.h"
 
 #include "controls/SUIImagePanel.h"
+#include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/GalleryStates.h"
@@ -39,6 +40,22 @@ TsuiImagePanel& MakeImagePanel(TGalleryCell& cell, TsuiImagePanel::TsuiDrawStyle
     panel->SetPicture(GalleryPicture());
     panel->SetDrawStyle(drawStyle);
     return Place(*panel, 150, 40);
+}
+
+// The main window's interval slider: 0 to 30, one tick per value.
+TsuiTrackBar& MakeTrackBar(TGalleryCell& cell, TsuiProgressBarOrientation orientation,
+    int position, QPoint at = { kGalleryCellPad, kGalleryCellPad })
+{
+    auto* bar = new TsuiTrackBar(&cell);
+    bar->SetOrientation(orientation);
+    cell.Dress(*bar);
+    bar->SetMax(30);
+    bar->SetPosition(position);
+    if (orientation == suiHorizontal)
+        bar->SetBounds(at.x(), at.y(), 124, bar->height());
+    else
+        bar->SetBounds(at.x(), at.y(), bar->width(), 100);
+    return *bar;
 }
 
 TsuiURLLabel& MakeLink(TGalleryCell& cell)
@@ -83,8 +100,35 @@ void AddImagePanelRows(TGallerySheet& sheet)
         TStriped::Striped);
 }
 
+void AddTrackBarRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Track bar (0 to 30)");
+    for (int position : { 0, 3, 15, 30 }) {
+        sheet.AddRow(QString("at %1").arg(position), 24,
+            [position](TGalleryCell& cell) { MakeTrackBar(cell, suiHorizontal, position); });
+    }
+    sheet.AddRow("disabled", 24,
+        [](TGalleryCell& cell) { MakeTrackBar(cell, suiHorizontal, 3).SetEnabled(false); });
+    sheet.AddRow("focused", 24, [](TGalleryCell& cell) {
+        TsuiTrackBar& bar = MakeTrackBar(cell, suiHorizontal, 3);
+        Pin(bar);
+        cell.ShowFocused(bar);
+    });
+    sheet.AddRow("without ticks", 24,
+        [](TGalleryCell& cell) { MakeTrackBar(cell, suiHorizontal, 15).SetShowTick(false); });
+    sheet.AddRow(
+        "see-through", 24,
+        [](TGalleryCell& cell) { MakeTrackBar(cell, suiHorizontal, 15).SetTransparent(true); },
+        TGalleryCell::TGround::Striped);
+    sheet.AddRow("vertical at 0, 10, 20, 30", 100, [](TGalleryCell& cell) {
+        for (int i = 0; i < 4; ++i)
+            MakeTrackBar(cell, suiVertical, 10 * i, { kGalleryCellPad + 40 * i, kGalleryCellPad });
+    });
+}
+
 void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
     AddImagePanelRows(sheet);
+    AddTrackBarRows(sheet);
 }
