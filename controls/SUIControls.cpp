@@ -9,6 +9,7 @@
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
     registry.Register<TsuiImagePanel>();
+    registry.Register<TsuiPanel>();
     registry.Register<TsuiTrackBar>();
     registry.Register<TsuiScrollTrackBar>();
     registry.Register<TsuiURLLabel>();

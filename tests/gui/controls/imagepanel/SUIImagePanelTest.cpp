@@ -1,4 +1,5 @@
 #include "controls/SUIImagePanel.h"
+
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
@@ -22,7 +23,10 @@ QImage KeyedPicture()
     return picture;
 }
 
-QImage Shot(QWidget& widget) { return widget.grab().toImage(); }
+QImage Shot(QWidget& widget)
+{
+    return widget.grab().toImage();
+}
 
 TEST(ImagePanel, DrawsItsPicturePlainStretchedOrTiledAndSeeThroughWhereTheKeyIs)
 {
@@ -54,8 +58,8 @@ TEST(ImagePanel, DrawsItsPicturePlainStretchedOrTiledAndSeeThroughWhereTheKeyIs)
         panel->SetDrawStyle(row.style);
         panel->SetTransparent(row.transparent);
         EXPECT_EQ(At(Shot(*panel), row.probe.x, row.probe.y), row.expected)
-            << "style " << row.style << " transparent " << row.transparent << " at "
-            << row.probe.x << "," << row.probe.y;
+            << "style " << row.style << " transparent " << row.transparent << " at " << row.probe.x
+            << "," << row.probe.y;
     }
 }
 
