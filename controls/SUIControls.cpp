@@ -1,5 +1,6 @@
 #include "controls/SUIControls.h"
 
+#include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
@@ -10,6 +11,7 @@ void RegisterSkinnedControls(TClassRegistry& registry)
 {
     registry.Register<TsuiImagePanel>();
     registry.Register<TsuiPanel>();
+    registry.Register<TsuiGroupBox>();
     registry.Register<TsuiTrackBar>();
     registry.Register<TsuiScrollTrackBar>();
     registry.Register<TsuiURLLabel>();
