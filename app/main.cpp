@@ -1,3 +1,4 @@
+#include "app/SessionBus.h"
 #include "app/TApplication.h"
 #include "app/Tfrm_main.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char** argv)
 {
+    KeepSessionBusFromAutolaunching();
     TApplication application(argc, argv);
     try {
         Tfrm_main window(application.ErrorBoxes());
