@@ -7,6 +7,7 @@
 #include "platform/core/Paths.h"
 #include "platform/core/TTimer.h"
 #include "platform/forms/TClassRegistry.h"
+#include "platform/forms/TFolderBrowser.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLayoutReader.h"
 #include "app/TPlainCheckBox.h"
@@ -18,7 +19,6 @@
 
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileDialog>
 #include <QUrl>
 
 namespace {
@@ -117,11 +117,8 @@ void Tfrm_main::SBTN_OpenClick()
 
 std::string Tfrm_main::BrowseWithDialog(const std::string& startFolder)
 {
-    // Qt's own dialog: it runs a nested loop here, so playback goes on while it is open.
-    QString chosen = QFileDialog::getExistingDirectory(
-        this, "Select Directory", QString::fromStdString(startFolder),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    return chosen.toStdString();
+    // It runs a nested loop here, so playback goes on while it is open.
+    return TFolderBrowser::Browse(this, "Select Directory", startFolder);
 }
 
 void Tfrm_main::SBTN_downloadClick() { OpenWithDesktop(QUrl(kDownloadAddress)); }
