@@ -1,11 +1,16 @@
 #include "tools/gallery/GalleryRows.h"
 
+#include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/GalleryStates.h"
 
+#include "skin/SUIStyledControl.h"
+
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -40,6 +45,52 @@ TsuiImagePanel& MakeImagePanel(TGalleryCell& cell, TsuiImagePanel::TsuiDrawStyle
     panel->SetPicture(GalleryPicture());
     panel->SetDrawStyle(drawStyle);
     return Place(*panel, 150, 40);
+}
+
+// A child along the top of a container's client area, which shows where that lies.
+void MakeInsideLabel(TControl& container)
+{
+    auto* link = new TsuiURLLabel(&container);
+    link->SetCaption("Inside");
+    link->SetAlign(TControl::alTop);
+}
+
+TsuiPanel& MakePanel(TGalleryCell& cell, bool showButton)
+{
+    auto* panel = new TsuiPanel(&cell);
+    cell.Dress(*panel);
+    panel->SetCaption("Control Panel");
+    panel->SetShowButton(showButton);
+    MakeInsideLabel(*panel);
+    return Place(*panel, 150, 60);
+}
+
+// The pointer over the middle of the fold button, which sits at the right end of the
+// style's caption bar.
+void HoverFoldButton(TsuiPanel& panel, const TGalleryCell& cell)
+{
+    QImage bar;
+    TsuiStyleSource(cell.Style().theme, cell.Style().style)
+        .GetBitmap(SUI_THEME_SideChannelBarImage, &bar);
+    const QImage button = LoadSkinBitmap("PANEL_BUTTON");
+    constexpr int kButtonFrames = 4;
+    constexpr int kButtonMargin = 4;
+    const QPoint at(panel.width() - kButtonMargin - button.width() / kButtonFrames / 2 - 1,
+        bar.height() / 2);
+    Pin(panel);
+    Hover(panel);
+    QMouseEvent move(QEvent::MouseMove, at, panel.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(&panel, &move);
+}
+
+TsuiGroupBox& MakeGroupBox(TGalleryCell& cell, const QString& caption)
+{
+    auto* box = new TsuiGroupBox(&cell);
+    cell.Dress(*box);
+    box->SetCaption(caption);
+    MakeInsideLabel(*box);
+    return Place(*box, 150, 50);
 }
 
 // The main window's interval slider: 0 to 30, one tick per value.
@@ -100,6 +151,42 @@ void AddImagePanelRows(TGallerySheet& sheet)
         TStriped::Striped);
 }
 
+void AddPanelRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Captioned panel");
+    sheet.AddRow("unfolded", 60, [](TGalleryCell& cell) { MakePanel(cell, true); });
+    sheet.AddRow("unfolded, button hot", 60,
+        [](TGalleryCell& cell) { HoverFoldButton(MakePanel(cell, true), cell); });
+    sheet.AddRow("folded", 60, [](TGalleryCell& cell) { MakePanel(cell, true).Fold(); });
+    sheet.AddRow("folded, button hot", 60, [](TGalleryCell& cell) {
+        TsuiPanel& panel = MakePanel(cell, true);
+        panel.Fold();
+        HoverFoldButton(panel, cell);
+    });
+    sheet.AddRow("without button", 60, [](TGalleryCell& cell) { MakePanel(cell, false); });
+    sheet.AddRow("as the main window stores it", 60, [](TGalleryCell& cell) {
+        TsuiPanel& panel = MakePanel(cell, true);
+        panel.SetBorderColor(0x686868);
+        panel.SetCaptionFontColor(clBlack);
+        panel.SetColor(clWhite);
+    });
+}
+
+void AddGroupBoxRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Group box");
+    sheet.AddRow("with caption", 50, [](TGalleryCell& cell) { MakeGroupBox(cell, "Group"); });
+    sheet.AddRow("without caption", 50, [](TGalleryCell& cell) { MakeGroupBox(cell, ""); });
+    sheet.AddRow("disabled", 50,
+        [](TGalleryCell& cell) { MakeGroupBox(cell, "Group").SetEnabled(false); });
+    sheet.AddRow("as the main window stores it", 50, [](TGalleryCell& cell) {
+        TsuiGroupBox& box = MakeGroupBox(cell, "");
+        box.Font()->SetColor(0xCF4602);
+        box.SetParentColor(true);
+        box.SetBorderColor(0x686868);
+    });
+}
+
 void AddTrackBarRows(TGallerySheet& sheet)
 {
     sheet.AddSection("Track bar (0 to 30)");
@@ -130,5 +217,7 @@ void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
     AddImagePanelRows(sheet);
+    AddPanelRows(sheet);
+    AddGroupBoxRows(sheet);
     AddTrackBarRows(sheet);
 }

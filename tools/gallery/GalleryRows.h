@@ -5,6 +5,8 @@ class TGallerySheet;
 // Each control kind adds its rows, one per state, to the sheet.
 void AddURLLabelRows(TGallerySheet& sheet);
 void AddImagePanelRows(TGallerySheet& sheet);
+void AddPanelRows(TGallerySheet& sheet);
+void AddGroupBoxRows(TGallerySheet& sheet);
 void AddTrackBarRows(TGallerySheet& sheet);
 
 // Every control kind, in the order the sheet shows them.
