@@ -2,6 +2,7 @@
 
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
 
@@ -14,5 +15,6 @@ void RegisterSkinnedControls(TClassRegistry& registry)
     registry.Register<TsuiGroupBox>();
     registry.Register<TsuiTrackBar>();
     registry.Register<TsuiScrollTrackBar>();
+    registry.Register<TsuiStatusBar>();
     registry.Register<TsuiURLLabel>();
 }

@@ -24,7 +24,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return Control()->Caption().trimmed().remove('&');
+            return Control()->AccessibleName();
         return QAccessibleWidget::text(kind);
     }
 
@@ -86,6 +86,11 @@ TsuiControl::TsuiControl(QWidget* parent, TThemeLoss themeLoss)
 QWidget* TsuiControl::OwningForm() const
 {
     return parentWidget() ? parentWidget()->window() : nullptr;
+}
+
+QString TsuiControl::AccessibleName() const
+{
+    return Caption().trimmed().remove('&');
 }
 
 void TsuiControl::TakeFormStyle()

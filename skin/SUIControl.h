@@ -41,7 +41,9 @@ public:
     // however deep; nullptr for a control without a parent.
     QWidget* OwningForm() const;
 
-    // What assistive technology is told, besides the caption as the name.
+    // What assistive technology is told: the caption as the name unless a control names
+    // itself otherwise, and role, state and value.
+    virtual QString AccessibleName() const;
     struct TAccessibleValue {
         int value, minimum, maximum, step;
     };

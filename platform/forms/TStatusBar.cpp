@@ -13,7 +13,7 @@ constexpr int kTextIndent = 2;
 
 } // namespace
 
-TStatusPanel::TStatusPanel(TStatusBar& bar)
+TStatusPanel::TStatusPanel(QWidget& bar)
     : QObject(&bar)
     , m_bar(bar)
 {

@@ -8,16 +8,15 @@
 #include <string>
 #include <vector>
 
-class TStatusBar;
-
-// One panel of a status bar, an item of its Panels collection.
+// One panel of a status bar, an item of its Panels collection; `bar` repaints when it
+// changes. The skinned status bar keeps its panels in the same items.
 class TStatusPanel : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 
 public:
-    explicit TStatusPanel(TStatusBar& bar);
+    explicit TStatusPanel(QWidget& bar);
 
     int Width() const { return m_width; }
     void SetWidth(int width);
@@ -25,7 +24,7 @@ public:
     void SetText(const QString& text);
 
 private:
-    TStatusBar& m_bar;
+    QWidget& m_bar;
     int m_width = 50;
     QString m_text;
 };
