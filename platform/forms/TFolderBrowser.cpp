@@ -45,15 +45,21 @@ TFolderBrowser::TFolderBrowser(QWidget* owner, const QString& title, const std::
 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The tree leads the path field; typing does not open folders in the tree, so keys
+    // never wait for a folder to be read.
     connect(m_path, &QLineEdit::textChanged, this, &TFolderBrowser::PathEdited);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFolderBrowser::TreeMoved);
     // Folders are read on a thread of the model's; the start folder is scrolled to once
     // its parent has been read.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this,
-            [this] { m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& folder) {
+        if (folder == QFileInfo(m_base).path())
+            m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 
+    if (!startFolder.empty())
+        ShowInTree(m_base);
     m_path->setText(startFolder.empty() ? QString() : m_base);
-    PathEdited(m_path->text());
+    PathEdited();
     m_path->setFocus();
 }
 
@@ -86,20 +92,9 @@ void TFolderBrowser::ShowInTree(const QString& path)
     m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
-void TFolderBrowser::PathEdited(const QString& text)
+void TFolderBrowser::PathEdited()
 {
-    const std::string chosen = ChosenFolder();
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!chosen.empty());
-    if (chosen.empty() || text.isEmpty())
-        return;
-    // The tree follows what is typed without rewriting the field under the caret.
-    m_followingPath = true;
-    ShowInTree(FromLocal(chosen));
-    m_followingPath = false;
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!ChosenFolder().empty());
 }
 
-void TFolderBrowser::TreeMoved()
-{
-    if (!m_followingPath)
-        m_path->setText(m_model->filePath(m_tree->currentIndex()));
-}
+void TFolderBrowser::TreeMoved() { m_path->setText(m_model->filePath(m_tree->currentIndex())); }

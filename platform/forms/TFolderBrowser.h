@@ -31,7 +31,7 @@ public:
 
 private:
     void ShowInTree(const QString& path);
-    void PathEdited(const QString& text);
+    void PathEdited();
     void TreeMoved();
 
     QString m_base;
@@ -39,5 +39,4 @@ private:
     QTreeView* m_tree;
     QLineEdit* m_path;
     QDialogButtonBox* m_buttons;
-    bool m_followingPath = false;
 };
