@@ -1,14 +1,11 @@
 #include "app/MainWindowClasses.h"
 
 #include "app/TPlainButton.h"
-#include "app/TPlainCaptionPanel.h"
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainFormFrame.h"
-#include "app/TPlainGroupBox.h"
 #include "app/TPlainMemo.h"
 #include "app/TPlainPageControl.h"
 #include "app/TPlainSideChannel.h"
-#include "app/TPlainTrackBar.h"
 #include "app/Tfrm_main.h"
 #include "controls/SUIControls.h"
 #include "platform/forms/FrameworkClasses.h"
@@ -24,11 +21,8 @@ const TClassRegistry& MainWindowClasses()
         classes.Register<TMediaPlayer>();
         // Plain stand-ins for the skinned controls still to come.
         classes.Register<TPlainFormFrame>();
-        classes.Register<TPlainCaptionPanel>();
         classes.Register<TPlainSideChannel>();
-        classes.Register<TPlainGroupBox>();
         classes.Register<TPlainButton>();
-        classes.Register<TPlainTrackBar>();
         classes.Register<TPlainCheckBox>();
         classes.Register<TPlainMemo>();
         classes.Register<TPlainPageControl>();

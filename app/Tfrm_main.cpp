@@ -13,7 +13,7 @@
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainMemo.h"
 #include "app/TPlainPageControl.h"
-#include "app/TPlainTrackBar.h"
+#include "controls/SUITrackBar.h"
 #include "platform/forms/TStatusBar.h"
 #include "platform/media/TMediaPlayer.h"
 
@@ -72,7 +72,6 @@ void Tfrm_main::BindHandlers()
     handlers["SBTN_AboutClick"] = [this] { SBTN_AboutClick(); };
     handlers["SBTN_helpClick"] = [this] { SBTN_helpClick(); };
     handlers["suiImageButton1Click"] = [this] { suiImageButton1Click(); };
-    handlers["suiURLLabel1Click"] = [this] { suiURLLabel1Click(); };
     handlers["tmr_playTimer"] = [this] { tmr_playTimer(); };
     handlers["sIB_PlayClick"] = [this] { m_engine.sIB_PlayClick(); };
     handlers["sIB_StopClick"] = [this] { m_engine.sIB_StopClick(); };
@@ -95,7 +94,7 @@ void Tfrm_main::FindControls()
     m_picture = Control<TImage>("img_word");
     m_note = Control<TPlainMemo>("sMM_note");
     m_wordPlayer = Control<TMediaPlayer>("MP_word");
-    m_interval = Control<TPlainTrackBar>("sTB_interval");
+    m_interval = Control<TsuiTrackBar>("sTB_interval");
     m_replay = Control<TPlainCheckBox>("sCB_Replay");
     m_statusBar = Control<TStatusBar>("sSB");
     m_playTimer = Control<TTimer>("tmr_play");
@@ -122,8 +121,6 @@ std::string Tfrm_main::BrowseWithDialog(const std::string& startFolder)
 }
 
 void Tfrm_main::SBTN_downloadClick() { OpenWithDesktop(QUrl(kDownloadAddress)); }
-
-void Tfrm_main::suiURLLabel1Click() { OpenWithDesktop(QUrl(kHomeAddress)); }
 
 void Tfrm_main::SBTN_helpClick()
 {

@@ -14,7 +14,7 @@ class TPlainCheckBox;
 class TPlainMemo;
 class TPlainPageControl;
 class TPlainTabSheet;
-class TPlainTrackBar;
+class TsuiTrackBar;
 class TStatusBar;
 class TTimer;
 
@@ -31,7 +31,6 @@ public:
 
     // The download page and the maker's web page, both our own.
     static constexpr const char* kDownloadAddress = "https://www.example.org/zintaro/download/";
-    static constexpr const char* kHomeAddress = "https://www.example.org/zintaro/";
 
     // Side-menu and About-page commands.
     void SBTN_OpenClick();
@@ -39,7 +38,6 @@ public:
     void SBTN_AboutClick();
     void SBTN_helpClick();
     void suiImageButton1Click();
-    void suiURLLabel1Click();
     void tmr_playTimer();
 
     // The folder browser of the Open command; tests replace it. Empty means cancelled.
@@ -66,7 +64,7 @@ private:
     TImage* m_picture = nullptr;
     TPlainMemo* m_note = nullptr;
     TMediaPlayer* m_wordPlayer = nullptr;
-    TPlainTrackBar* m_interval = nullptr;
+    TsuiTrackBar* m_interval = nullptr;
     TPlainCheckBox* m_replay = nullptr;
     TStatusBar* m_statusBar = nullptr;
     TTimer* m_playTimer = nullptr;

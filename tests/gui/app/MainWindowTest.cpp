@@ -9,7 +9,7 @@
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainMemo.h"
 #include "app/TPlainPageControl.h"
-#include "app/TPlainTrackBar.h"
+#include "controls/SUITrackBar.h"
 #include "platform/forms/TStatusBar.h"
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TRecordingAudioOutput.h"
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, WindowHasItsStoredSizeCaptionAndMinimumWidth)
     window.resize(100, 517);
     EXPECT_EQ(window.width(), 150);
     EXPECT_FALSE(PlayTimer()->Enabled());
-    EXPECT_EQ(Find<TPlainTrackBar>("sTB_interval")->Position(), 3);
+    EXPECT_EQ(Find<TsuiTrackBar>("sTB_interval")->Position(), 3);
     EXPECT_FALSE(Find<TPlainCheckBox>("sCB_Replay")->Checked());
 }
 
@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, AboutCoversThePlayerWhilePlaybackGoesOn)
     EXPECT_EQ(pages->ActivePage(), about);
     EXPECT_TRUE(about->isEnabled());
     EXPECT_FALSE(player->isEnabled());
-    Find<TPlainTrackBar>("sTB_interval")->SetPosition(1);
+    Find<TsuiTrackBar>("sTB_interval")->SetPosition(1);
     Tick();
     EXPECT_EQ(Status(1), "  2 / 16") << "words advance behind the About page";
     Click("suiImageButton1");
@@ -230,7 +230,7 @@ TEST_F(MainWindowTest, TimedFailuresShareOneBoxThatNeverBlocksStop)
     std::remove((chosenFolder + "/3.wav").c_str());
     Click("SBTN_Open");
     ASSERT_TRUE(errors.empty());
-    Find<TPlainTrackBar>("sTB_interval")->SetPosition(0);
+    Find<TsuiTrackBar>("sTB_interval")->SetPosition(0);
     Tick();
     Tick();
     QMessageBox* box = boxes.TimedBox();
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, TimedFailuresShareOneBoxThatNeverBlocksStop)
 TEST_F(MainWindowTest, PlaybackGoesOnWhileAModalBoxIsOpen)
 {
     Click("sIB_Play");
-    Find<TPlainTrackBar>("sTB_interval")->SetPosition(1);
+    Find<TsuiTrackBar>("sTB_interval")->SetPosition(1);
     PlayTimer()->SetInterval(40);
     // The box's own loop runs until a timer closes it; the playback timer ticks meanwhile.
     QTimer::singleShot(400, [] {
@@ -273,7 +273,7 @@ TEST_F(MainWindowTest, PicturesThatFailWhenDrawnShareTheOneTimedBox)
     chosenFolder = MakeCourse("damaged", 3);
     for (const char* name : {"damaged/1.jpg", "damaged/2.jpg", "damaged/3.jpg"})
         dir.Write(name, damaged);
-    Find<TPlainTrackBar>("sTB_interval")->SetPosition(0);
+    Find<TsuiTrackBar>("sTB_interval")->SetPosition(0);
     Click("SBTN_Open");
     for (int word = 0; word < 4; ++word) {
         Find<TImage>("img_word")->repaint();
