@@ -2,6 +2,7 @@
 
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIPageControl.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
@@ -11,6 +12,8 @@
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
     registry.Register<TsuiImagePanel>();
+    registry.Register<TsuiPageControl>();
+    registry.Register<TsuiTabSheet>();
     registry.Register<TsuiPanel>();
     registry.Register<TsuiGroupBox>();
     registry.Register<TsuiTrackBar>();
