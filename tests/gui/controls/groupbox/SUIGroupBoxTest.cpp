@@ -13,16 +13,6 @@
 
 namespace {
 
-const TsuiUIStyle kStyles[] = { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
-
-int CaptionWidth(const TsuiGroupBox& box)
-{
-    QImage scratch = Blank(1, 1);
-    TCanvas canvas(scratch);
-    canvas.Font().Assign(*box.Font());
-    return canvas.TextWidth(box.Caption().toStdString());
-}
-
 int Count(const QImage& image, TColor color)
 {
     int count = 0;
@@ -37,10 +27,9 @@ TEST(GroupBox, DrawsItsFrameWithTheCaptionSetIntoTheTopLineInEveryStyle)
         const char* caption;
         bool enabled;
     };
-    const TRow rows[] = { { "", true }, { "", false }, { "W", true }, { "W", false } };
-    for (TsuiUIStyle style : kStyles) {
+    const TRow rows[] = { { "", true }, { "W", true }, { "W", false } };
+    for (TsuiUIStyle style : { MacOS, WinXP, DeepBlue, Protein, BlueGlass }) {
         const TColor border = GetBuiltInColor(style, SUI_THEME_ControlBorderColor);
-        const TColor fontColor = GetBuiltInColor(style, SUI_THEME_ControlFontColor);
         for (const TRow& row : rows) {
             TForm form;
             form.SetColor(clWhite);
@@ -55,7 +44,10 @@ TEST(GroupBox, DrawsItsFrameWithTheCaptionSetIntoTheTopLineInEveryStyle)
                 + "' enabled " + std::to_string(row.enabled);
             // Font height 11: the top line runs at 11 div 2 + 1, with a gap from x = 3 to
             // the caption's width + 6 where the caption (from x = 5) may cover it.
-            const int width = *row.caption ? CaptionWidth(*box) : 0;
+            QImage scratch = Blank(1, 1);
+            TCanvas measure(scratch);
+            measure.Font().Assign(*box->Font());
+            const int width = measure.TextWidth(row.caption);
             std::string top(40, '#');
             if (*row.caption)
                 top.replace(3, size_t(width) + 4, ".." + std::string(size_t(width), '?') + "..");
@@ -65,43 +57,43 @@ TEST(GroupBox, DrawsItsFrameWithTheCaptionSetIntoTheTopLineInEveryStyle)
                 }
             }
             EXPECT_EQ(frame[29], std::string(40, '#')) << where;
-            EXPECT_EQ(At(shot, 0, 20), border) << where;
-            EXPECT_EQ(At(shot, 39, 20), border) << where;
+            EXPECT_EQ(frame[20], "#" + std::string(38, '.') + "#") << where;
             EXPECT_EQ(At(shot, 20, 20), clWhite) << where << ": the parent's colour";
-            if (*row.caption) {
-                const QImage text = shot.copy(5, 0, width, 14);
-                EXPECT_GT(Count(text, row.enabled ? fontColor : clGray), 0) << where;
-                EXPECT_EQ(Count(text, row.enabled ? clGray : fontColor), 0) << where;
-            }
+            const TColor fontColor = GetBuiltInColor(style, SUI_THEME_ControlFontColor);
+            const QImage text = shot.copy(5, 0, width, 14);
+            EXPECT_EQ(Count(text, fontColor) > 0, *row.caption && row.enabled) << where;
+            EXPECT_EQ(Count(text, clGray) > 0, *row.caption && !row.enabled) << where;
         }
     }
 }
 
-TEST(GroupBox, DisablesEveryDirectChildAndPassesItsStyleOn)
+TEST(GroupBox, PassesEnabledAndItsStyleToItsChildrenAndIsAGroupingNamedByItsCaption)
 {
     TsuiGroupBox box;
     auto* inner = new TsuiGroupBox(&box);
     auto* innerChild = new TsuiImagePanel(inner);
     auto* panel = new TsuiPanel(&box);
     box.SetEnabled(false);
-    EXPECT_FALSE(inner->Enabled());
-    EXPECT_FALSE(innerChild->Enabled()) << "a nested group box passes it on";
     EXPECT_FALSE(panel->Enabled());
+    EXPECT_FALSE(innerChild->Enabled()) << "a nested group box passes it on";
     box.setProperty("Enabled", true);
-    EXPECT_TRUE(panel->Enabled());
     EXPECT_TRUE(innerChild->Enabled());
 
     box.SetUIStyle(Protein);
     EXPECT_EQ(panel->UIStyle(), Protein);
-    EXPECT_EQ(inner->UIStyle(), Protein);
     auto* theme = new TsuiFileTheme;
     box.SetFileTheme(theme);
-    EXPECT_EQ(panel->FileTheme(), theme);
     box.SetUIStyle(FromThemeFile);
+    EXPECT_EQ(panel->FileTheme(), theme);
     delete theme;
-    EXPECT_EQ(box.UIStyle(), DeepBlue);
     EXPECT_EQ(panel->UIStyle(), DeepBlue);
     EXPECT_EQ(panel->FileTheme(), nullptr);
+
+    box.SetCaption("Play options");
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->role(), QAccessible::Grouping);
+    EXPECT_EQ(about->text(QAccessible::Name), "Play options");
 }
 
 TEST(GroupBox, ReadsTheMainWindowsStoredSettingsAndLaysChildrenBelowTheCaption)
@@ -113,8 +105,6 @@ TEST(GroupBox, ReadsTheMainWindowsStoredSettingsAndLaysChildrenBelowTheCaption)
     form.SetColor(clWhite);
     ReadLayout(R"(object f: TForm
   object suiGroupBox1: TsuiGroupBox
-    Left = 410
-    Top = 313
     Width = 236
     Height = 76
     UIStyle = WinXP
@@ -132,19 +122,10 @@ end)",
     EXPECT_EQ(box->Font()->Color(), 0xCF4602u);
     EXPECT_EQ(box->Color(), clWhite);
     EXPECT_EQ(box->BorderColor(), 0x686868u);
-    EXPECT_EQ(form.findChild<TsuiImagePanel*>("filler")->geometry(), QRect(3, 16, 230, 57));
+    auto* filler = form.findChild<TsuiImagePanel*>("filler");
+    EXPECT_EQ(filler->geometry(), QRect(3, 16, 230, 57));
     box->Font()->SetHeight(-20);
-    EXPECT_EQ(form.findChild<TsuiImagePanel*>("filler")->geometry(), QRect(3, 25, 230, 48));
-}
-
-TEST(GroupBox, IsAGroupingNamedByItsCaption)
-{
-    TsuiGroupBox box;
-    box.SetCaption("Play options");
-    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(&box);
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->role(), QAccessible::Grouping);
-    EXPECT_EQ(about->text(QAccessible::Name), "Play options");
+    EXPECT_EQ(filler->geometry(), QRect(3, 25, 230, 48));
 }
 
 } // namespace

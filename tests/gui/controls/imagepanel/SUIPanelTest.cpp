@@ -19,39 +19,35 @@
 
 namespace {
 
-const TsuiUIStyle kStyles[] = { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
-
-// The real heights a panel takes, as its resize events report them.
-class THeights : public QObject {
-public:
-    explicit THeights(QWidget* panel) { panel->installEventFilter(this); }
-    std::vector<int> seen;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            seen.push_back(static_cast<QWidget*>(watched)->height());
-        return false;
-    }
-};
-
-// A shown 100 x 100 panel with its fold button, in `style`.
-struct TShownPanel {
+// A shown 100 x 100 panel with its fold button; it records the real heights it takes.
+struct TShownPanel : QObject {
     explicit TShownPanel(TsuiUIStyle style = WinXP)
     {
         form.resize(300, 300);
         panel = new TsuiPanel(&form);
         panel->SetUIStyle(style);
+        panel->OnPush = [this] { ++pushed; };
+        panel->OnPop = [this] { ++popped; };
         form.show();
+        panel->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            heights.push_back(panel->height());
+        return false;
     }
     TForm form;
     TsuiPanel* panel;
+    std::vector<int> heights;
+    int pushed = 0, popped = 0;
 };
 
-void Move(QWidget& widget, QPoint at)
+void Hover(QWidget& widget, QPoint at)
 {
-    QMouseEvent event(
+    QMouseEvent move(
         QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
+    QApplication::sendEvent(&widget, &move);
 }
 
 // WinXP: bar 21 high, button frames 13 x 12, so the hit area is (82, 4)-(95, 16).
@@ -73,28 +69,24 @@ TEST(CaptionPanel, FoldsInStepsOf15ToItsBarAndUnfoldsToExactlyItsHeight)
     TsuiThemeFileWriter noBar;
     noBar.AddInteger("FormBorderWidthInt", 1);
     dir.Write("nobar.theme", noBar.Bytes());
+    TsuiFileTheme theme;
+    theme.SetThemeFile(dir.File("nobar.theme"));
     for (const TRow& row : rows) {
         TShownPanel shown;
-        TsuiFileTheme theme;
-        theme.SetThemeFile(dir.File("nobar.theme"));
         if (row.withoutBar) {
             shown.panel->SetFileTheme(&theme);
             shown.panel->SetUIStyle(FromThemeFile);
         }
-        int pushed = 0, popped = 0;
-        shown.panel->OnPush = [&] { ++pushed; };
-        shown.panel->OnPop = [&] { ++popped; };
-        THeights heights(shown.panel);
+        shown.heights.clear();
         shown.panel->Fold();
-        EXPECT_EQ(heights.seen, row.folding);
+        EXPECT_EQ(shown.heights, row.folding);
         EXPECT_EQ(shown.panel->Height(), 100) << "the full height is kept while folded";
         shown.panel->SetHeight(row.heightWhileFolded);
         EXPECT_EQ(shown.panel->height(), row.folding.back());
-        heights.seen.clear();
+        shown.heights.clear();
         shown.panel->Unfold();
-        EXPECT_EQ(heights.seen, row.unfolding);
-        EXPECT_EQ(shown.panel->Height(), row.heightWhileFolded);
-        EXPECT_EQ(std::make_pair(pushed, popped), std::make_pair(1, 1));
+        EXPECT_EQ(shown.heights, row.unfolding);
+        EXPECT_EQ(std::make_pair(shown.pushed, shown.popped), std::make_pair(1, 1));
     }
 }
 
@@ -102,111 +94,87 @@ TEST(CaptionPanel, TheButtonFoldsOnlyWhereItIsAndWhileItIsShown)
 {
     struct TRow {
         QPoint release;
-        bool showButton;
-        bool folds;
+        bool showButton, folds;
     };
-    const TRow rows[] = {
-        { { 82, 4 }, true, true }, { { 95, 16 }, true, true }, { { 81, 10 }, true, false },
-        { { 88, 17 }, true, false },
-        { kOnButton, false, false }, // hovered before the button was switched off
-    };
+    const TRow rows[] = { { { 82, 4 }, true, true }, { { 95, 16 }, true, true },
+        { { 81, 10 }, true, false }, { { 88, 17 }, true, false },
+        { kOnButton, false, false } }; // hovered before the button was switched off
     for (const TRow& row : rows) {
         TShownPanel shown;
-        Move(*shown.panel, kOnButton);
+        Hover(*shown.panel, kOnButton);
         shown.panel->SetShowButton(row.showButton);
-        QTest::mouseClick(shown.panel, Qt::LeftButton, {}, row.release);
-        EXPECT_EQ(shown.panel->Expanded(), !row.folds)
-            << row.release.x() << "," << row.release.y() << " button " << row.showButton;
-        if (row.folds) {
+        for (int click = 1; click <= 2; ++click) {
             QTest::mouseClick(shown.panel, Qt::LeftButton, {}, row.release);
-            EXPECT_TRUE(shown.panel->Expanded()) << "a second click unfolds";
+            EXPECT_EQ(shown.panel->Expanded(), !row.folds || click == 2)
+                << row.release.x() << "," << row.release.y() << " click " << click;
         }
     }
 }
 
-// Runs `action` from inside the first step of a fold.
-void DuringFold(TsuiPanel* panel, const std::function<void()>& action)
+TEST(CaptionPanel, AFoldSurvivesWhatHappensBetweenItsSteps)
 {
-    QTimer::singleShot(0, action);
-    panel->Fold();
-}
-
-TEST(CaptionPanel, SurvivesItsDestructionDuringAFold)
-{
-    TShownPanel shown;
-    QPointer<TsuiPanel> panel = shown.panel;
-    bool pushed = false;
-    panel->OnPush = [&] { pushed = true; };
-    DuringFold(panel, [&] { delete panel; });
-    EXPECT_TRUE(panel.isNull());
-    EXPECT_FALSE(pushed);
-}
-
-TEST(CaptionPanel, FinishesAFoldWhoseWindowClosedMeanwhile)
-{
-    TShownPanel shown;
-    DuringFold(shown.panel, [&] { shown.form.close(); });
-    EXPECT_EQ(shown.panel->height(), 21);
-    EXPECT_EQ(shown.panel->Height(), 100);
-    shown.panel->Unfold();
-    EXPECT_EQ(shown.panel->height(), 100);
-}
-
-TEST(CaptionPanel, IgnoresFoldRequestsDuringAFoldButKeepsANewHeight)
-{
-    TShownPanel shown;
-    int pushed = 0, popped = 0;
-    shown.panel->OnPush = [&] { ++pushed; };
-    shown.panel->OnPop = [&] { ++popped; };
-    DuringFold(shown.panel, [&] {
-        shown.panel->Fold();
-        shown.panel->Unfold();
-        QTest::mouseClick(shown.panel, Qt::LeftButton, {}, kOnButton);
-        shown.panel->SetHeight(130);
-    });
-    EXPECT_EQ(shown.panel->height(), 21);
-    EXPECT_EQ(shown.panel->Height(), 130);
-    EXPECT_EQ(std::make_pair(pushed, popped), std::make_pair(1, 0));
-    shown.panel->Unfold();
-    EXPECT_EQ(shown.panel->height(), 130);
+    struct TRow {
+        const char* what;
+        std::function<void(TShownPanel&)> meanwhile;
+        int height, fullHeight, pushed;
+    };
+    const TRow rows[] = {
+        { "window closed", [](TShownPanel& s) { s.form.close(); }, 21, 100, 1 },
+        { "more requests",
+            [](TShownPanel& s) {
+                s.panel->Fold();
+                s.panel->Unfold();
+                QTest::mouseClick(s.panel, Qt::LeftButton, {}, kOnButton);
+                s.panel->SetHeight(130);
+            },
+            21, 130, 1 },
+        { "panel destroyed", [](TShownPanel& s) { delete s.panel; }, 0, 0, 0 },
+    };
+    for (const TRow& row : rows) {
+        TShownPanel shown;
+        QPointer<TsuiPanel> panel = shown.panel;
+        QTimer::singleShot(0, [&] { row.meanwhile(shown); });
+        panel->Fold();
+        EXPECT_EQ(shown.pushed, row.pushed) << row.what;
+        if (!row.height) {
+            EXPECT_TRUE(panel.isNull()) << row.what;
+            continue;
+        }
+        EXPECT_EQ(panel->height(), row.height) << row.what;
+        EXPECT_EQ(panel->Height(), row.fullHeight) << row.what;
+        panel->Unfold();
+        EXPECT_EQ(panel->height(), row.fullHeight) << row.what;
+    }
 }
 
 TEST(CaptionPanel, DrawsBarBorderAndTheButtonFrameOfItsStateInEveryStyle)
 {
     struct TRow {
         bool folded, hot, showButton;
-        int frame; // 0: no button
+        int frame; // 0: no button, the bar shows
     };
-    const TRow rows[] = {
-        { false, false, true, 1 },
-        { false, true, true, 2 },
-        { true, false, true, 3 },
-        { true, true, true, 4 },
-        { false, true, false, 0 },
-    };
+    const TRow rows[] = { { false, false, true, 1 }, { false, true, true, 2 },
+        { true, false, true, 3 }, { true, true, true, 4 }, { false, true, false, 0 } };
     const QImage frames = LoadSkinBitmap("PANEL_BUTTON");
-    for (TsuiUIStyle style : kStyles) {
+    for (TsuiUIStyle style : { MacOS, WinXP, DeepBlue, Protein, BlueGlass }) {
         QImage bar;
         GetBuiltInBitmap(style, SUI_THEME_SideChannelBarImage, &bar);
         const TColor border = GetBuiltInColor(style, SUI_THEME_ControlBorderColor);
         for (const TRow& row : rows) {
             TShownPanel shown(style);
-            TsuiPanel& panel = *shown.panel;
-            panel.SetShowButton(row.showButton);
+            shown.panel->SetShowButton(row.showButton);
             if (row.folded)
-                panel.Fold();
-            Move(panel, row.hot ? kOnButton : QPoint(50, 10));
-            const QImage shot = panel.grab().toImage();
+                shown.panel->Fold();
+            Hover(*shown.panel, row.hot ? kOnButton : QPoint(50, 10));
+            const QImage shot = shown.panel->grab().toImage();
             const std::string where
                 = "style " + std::to_string(style) + " frame " + std::to_string(row.frame);
             EXPECT_EQ(At(shot, 0, shot.height() - 1), border) << where;
             EXPECT_EQ(At(shot, 99, 10), border) << where;
             EXPECT_EQ(At(shot, 60, 7), At(bar, 0, 7)) << where;
-            if (!row.folded) {
-                EXPECT_EQ(At(shot, 50, 60), clWhite) << where;
-            }
-            EXPECT_EQ(panel.CaptionFontColor(),
-                style == MacOS ? clBlack : GetBuiltInColor(style, SUI_THEME_MenuSelectedFontColor));
+            EXPECT_EQ(At(shot, 50, shot.height() - 2),
+                row.folded ? At(bar, 0, shot.height() - 2) : clWhite)
+                << where;
             // The button sits 4 pixels from the right end, in the middle of the bar.
             const int top = (bar.height() - frames.height()) / 2 / 2 + 2;
             QImage expected = bar.copy(0, top, 1, 12).scaled(13, 12);
@@ -227,11 +195,7 @@ TEST(CaptionPanel, ReadsTheMainWindowsStoredSettingsAndLaysItsChildrenBelowTheBa
     int pushed = 0;
     form.Handlers()["sPanel_ControlPush"] = [&] { ++pushed; };
     ReadLayout(R"(object f: TForm
-  Width = 500
-  Height = 400
   object sPanel_image: TsuiPanel
-    Left = 18
-    Top = 2
     Width = 382
     Height = 302
     UIStyle = WinXP
@@ -240,28 +204,23 @@ TEST(CaptionPanel, ReadsTheMainWindowsStoredSettingsAndLaysItsChildrenBelowTheBa
     ShowButton = False
     CaptionFontColor = clBlack
     Color = clWhite
+    OnPush = sPanel_ControlPush
     object img_word: TsuiImagePanel
       Align = alClient
+      DrawStyle = suiTile
+      Alignment = taLeftJustify
     end
-  end
-  object sPanel_Control: TsuiPanel
-    Top = 310
-    ShowButton = True
-    OnPush = sPanel_ControlPush
   end
 end)",
         form, registry, form.Handlers());
-    auto* image = form.findChild<TsuiPanel*>("sPanel_image");
-    EXPECT_EQ(image->UIStyle(), WinXP);
-    EXPECT_EQ(image->BorderColor(), 0x686868u);
-    EXPECT_EQ(image->Caption(), "Chinese");
-    EXPECT_FALSE(image->ShowButton());
-    EXPECT_EQ(image->CaptionFontColor(), clBlack);
-    EXPECT_EQ(image->Color(), clWhite);
-    EXPECT_EQ(image->Height(), 302);
-    EXPECT_EQ(form.findChild<TsuiImagePanel*>("img_word")->geometry(), QRect(4, 25, 374, 273));
-    auto* control = form.findChild<TsuiPanel*>("sPanel_Control");
-    control->Fold();
+    auto* panel = form.findChild<TsuiPanel*>("sPanel_image");
+    EXPECT_FALSE(panel->ShowButton());
+    EXPECT_EQ(panel->Height(), 302);
+    auto* image = form.findChild<TsuiImagePanel*>("img_word");
+    EXPECT_EQ(image->geometry(), QRect(4, 25, 374, 273));
+    EXPECT_EQ(image->DrawStyle(), TsuiImagePanel::suiTile);
+    EXPECT_EQ(image->Alignment(), TControl::taLeftJustify);
+    panel->Fold();
     EXPECT_EQ(pushed, 1);
 }
 
@@ -273,11 +232,9 @@ TEST(CaptionPanel, TellsAssistiveTechnologyWhetherItIsFolded)
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->role(), QAccessible::Grouping);
     EXPECT_EQ(about->text(QAccessible::Name), "Control Panel");
-    EXPECT_TRUE(about->state().expandable);
-    EXPECT_TRUE(about->state().expanded);
+    EXPECT_TRUE(about->state().expandable && about->state().expanded);
     shown.panel->Fold();
-    EXPECT_TRUE(about->state().collapsed);
-    EXPECT_FALSE(about->state().expanded);
+    EXPECT_TRUE(about->state().collapsed && !about->state().expanded);
     shown.panel->SetShowButton(false);
     EXPECT_FALSE(about->state().expandable);
 }
