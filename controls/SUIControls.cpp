@@ -3,6 +3,7 @@
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
+#include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
@@ -18,6 +19,7 @@ void RegisterSkinnedControls(TClassRegistry& registry)
     registry.Register<TsuiGroupBox>();
     registry.Register<TsuiTrackBar>();
     registry.Register<TsuiScrollTrackBar>();
+    registry.Register<TsuiSideChannel>();
     registry.Register<TsuiStatusBar>();
     registry.Register<TsuiURLLabel>();
 }

@@ -24,6 +24,7 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
             return true;
         default:
             return false;
