@@ -2,11 +2,14 @@
 
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIPageControl.h"
+#include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/GalleryStates.h"
 
+#include "platform/forms/TStatusBar.h"
 #include "skin/SUIStyledControl.h"
 
 #include <QApplication>
@@ -91,6 +94,34 @@ TsuiGroupBox& MakeGroupBox(TGalleryCell& cell, const QString& caption)
     box->SetCaption(caption);
     MakeInsideLabel(*box);
     return Place(*box, 150, 50);
+}
+
+TsuiPageControl& MakePageControl(TGalleryCell& cell, const QStringList& pages, int active)
+{
+    auto* control = new TsuiPageControl(&cell);
+    cell.Dress(*control);
+    Place(*control, 156, 64);
+    for (const QString& caption : pages) {
+        auto* sheet = new TsuiTabSheet(control);
+        sheet->SetCaption(caption);
+        MakeInsideLabel(*sheet);
+    }
+    control->SelectPage(active);
+    return *control;
+}
+
+// The main window's status bar, narrowed to the cell: course name and word position.
+TsuiStatusBar& MakeStatusBar(TGalleryCell& cell)
+{
+    auto* bar = new TsuiStatusBar(&cell);
+    cell.Dress(*bar);
+    bar->SetAlign(TControl::alNone);
+    for (auto [width, text] : { std::pair { 80, "Demo" }, std::pair { 40, "  1 / 16" } }) {
+        auto* panel = static_cast<TStatusPanel*>(bar->AddCollectionItem("Panels"));
+        panel->SetWidth(width);
+        panel->SetText(text);
+    }
+    return Place(*bar, 156, 19);
 }
 
 // The main window's interval slider: 0 to 30, one tick per value.
@@ -187,6 +218,33 @@ void AddGroupBoxRows(TGallerySheet& sheet)
     });
 }
 
+void AddPageControlRows(TGallerySheet& sheet)
+{
+    const QStringList pages { "Lesson", "Notes", "About" };
+    sheet.AddSection("Page control");
+    sheet.AddRow("first page", 64, [pages](TGalleryCell& cell) { MakePageControl(cell, pages, 0); });
+    sheet.AddRow("last page", 64, [pages](TGalleryCell& cell) { MakePageControl(cell, pages, 2); });
+    sheet.AddRow("more tabs than fit", 64, [](TGalleryCell& cell) {
+        MakePageControl(cell, { "Lesson", "Notes", "Words", "Sounds", "About" }, 1);
+    });
+    sheet.AddRow("tabs hidden (main window)", 64, [pages](TGalleryCell& cell) {
+        TsuiPageControl& control = MakePageControl(cell, pages, 0);
+        for (int i = 0; i < control.PageCount(); ++i)
+            control.Page(i)->SetTabVisible(false);
+        control.SetColor(clWhite);
+    });
+}
+
+void AddStatusBarRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Status bar");
+    sheet.AddRow("two panels", 19, [](TGalleryCell& cell) { MakeStatusBar(cell); });
+    sheet.AddRow("as the main window stores it", 19, [](TGalleryCell& cell) {
+        TsuiStatusBar& bar = MakeStatusBar(cell);
+        bar.SetPanelColor(clWhite);
+    });
+}
+
 void AddTrackBarRows(TGallerySheet& sheet)
 {
     sheet.AddSection("Track bar (0 to 30)");
@@ -220,4 +278,6 @@ void AddAllRows(TGallerySheet& sheet)
     AddPanelRows(sheet);
     AddGroupBoxRows(sheet);
     AddTrackBarRows(sheet);
+    AddPageControlRows(sheet);
+    AddStatusBarRows(sheet);
 }

@@ -8,6 +8,8 @@ void AddImagePanelRows(TGallerySheet& sheet);
 void AddPanelRows(TGallerySheet& sheet);
 void AddGroupBoxRows(TGallerySheet& sheet);
 void AddTrackBarRows(TGallerySheet& sheet);
+void AddPageControlRows(TGallerySheet& sheet);
+void AddStatusBarRows(TGallerySheet& sheet);
 
 // Every control kind, in the order the sheet shows them.
 void AddAllRows(TGallerySheet& sheet);
