@@ -12,9 +12,12 @@
 
 namespace {
 
-// How far the server buffers a sound ahead of the sink. The sink's latency follows it, so
-// even a sink that cannot rewind for a new sound starts it within about this much.
+// The buffer the server is asked to keep ahead of the sink. The sink's latency follows it,
+// so even a sink that cannot rewind for a new sound starts it within about this much.
 constexpr int kBufferMs = 40;
+// Written beyond what the server asks for, as far as its queue takes it: words reach the
+// server whole, and a busy machine cannot starve them.
+constexpr int kAheadMs = 10000;
 constexpr char kClientName[] = "Zintaro";
 constexpr char kStreamName[] = "Word";
 
@@ -259,6 +262,12 @@ void TPulseConnection::TLoop::OnWritable(pa_stream*, std::size_t bytes, void* vo
 
 void TPulseConnection::TLoop::Write(TVoice& voice, std::size_t bytes)
 {
+    const pa_buffer_attr* buffer = pa_stream_get_buffer_attr(voice.stream);
+    if (buffer && buffer->maxlength > buffer->tlength) {
+        const std::size_t ahead = pa_usec_to_bytes(
+            kAheadMs * PA_USEC_PER_MSEC, pa_stream_get_sample_spec(voice.stream));
+        bytes += std::min<std::size_t>(ahead, buffer->maxlength - buffer->tlength);
+    }
     const std::size_t frameBytes = static_cast<std::size_t>(voice.adapter.BytesPerFrame());
     std::int64_t wanted = std::min<std::int64_t>(static_cast<std::int64_t>(bytes / frameBytes),
         voice.adapter.FrameCount() - voice.nextFrame);
