@@ -4,7 +4,6 @@
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainFormFrame.h"
 #include "app/TPlainMemo.h"
-#include "app/TPlainPageControl.h"
 #include "app/TPlainSideChannel.h"
 #include "app/Tfrm_main.h"
 #include "controls/SUIControls.h"
@@ -25,8 +24,6 @@ const TClassRegistry& MainWindowClasses()
         classes.Register<TPlainButton>();
         classes.Register<TPlainCheckBox>();
         classes.Register<TPlainMemo>();
-        classes.Register<TPlainPageControl>();
-        classes.Register<TPlainTabSheet>();
         return classes;
     }();
     return registry;

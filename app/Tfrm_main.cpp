@@ -12,9 +12,9 @@
 #include "platform/forms/TLayoutReader.h"
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainMemo.h"
-#include "app/TPlainPageControl.h"
+#include "controls/SUIPageControl.h"
+#include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
-#include "platform/forms/TStatusBar.h"
 #include "platform/media/TMediaPlayer.h"
 
 #include <QDesktopServices>
@@ -96,11 +96,11 @@ void Tfrm_main::FindControls()
     m_wordPlayer = Control<TMediaPlayer>("MP_word");
     m_interval = Control<TsuiTrackBar>("sTB_interval");
     m_replay = Control<TPlainCheckBox>("sCB_Replay");
-    m_statusBar = Control<TStatusBar>("sSB");
+    m_statusBar = Control<TsuiStatusBar>("sSB");
     m_playTimer = Control<TTimer>("tmr_play");
-    m_pages = Control<TPlainPageControl>("sPC_Client");
-    m_mainPage = Control<TPlainTabSheet>("sTS_main");
-    m_aboutPage = Control<TPlainTabSheet>("sTS_About");
+    m_pages = Control<TsuiPageControl>("sPC_Client");
+    m_mainPage = Control<TsuiTabSheet>("sTS_main");
+    m_aboutPage = Control<TsuiTabSheet>("sTS_About");
 }
 
 void Tfrm_main::SBTN_OpenClick()

@@ -12,10 +12,10 @@ class TImage;
 class TMediaPlayer;
 class TPlainCheckBox;
 class TPlainMemo;
-class TPlainPageControl;
-class TPlainTabSheet;
 class TsuiTrackBar;
-class TStatusBar;
+class TsuiPageControl;
+class TsuiStatusBar;
+class TsuiTabSheet;
 class TTimer;
 
 // The main window: the course player and its four side-menu commands. Its controls come
@@ -66,9 +66,9 @@ private:
     TMediaPlayer* m_wordPlayer = nullptr;
     TsuiTrackBar* m_interval = nullptr;
     TPlainCheckBox* m_replay = nullptr;
-    TStatusBar* m_statusBar = nullptr;
+    TsuiStatusBar* m_statusBar = nullptr;
     TTimer* m_playTimer = nullptr;
-    TPlainPageControl* m_pages = nullptr;
-    TPlainTabSheet* m_mainPage = nullptr;
-    TPlainTabSheet* m_aboutPage = nullptr;
+    TsuiPageControl* m_pages = nullptr;
+    TsuiTabSheet* m_mainPage = nullptr;
+    TsuiTabSheet* m_aboutPage = nullptr;
 };

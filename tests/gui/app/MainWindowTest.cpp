@@ -8,9 +8,9 @@
 #include "platform/forms/TImage.h"
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainMemo.h"
-#include "app/TPlainPageControl.h"
+#include "controls/SUIPageControl.h"
+#include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
-#include "platform/forms/TStatusBar.h"
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TRecordingAudioOutput.h"
 #include "support/TempDir.h"
@@ -55,7 +55,7 @@ protected:
     }
     ~MainWindowTest() override { SetApplicationErrorHandler(nullptr); }
 
-    std::string Status(int panel) const { return window.findChild<TStatusBar*>("sSB")->PanelText(panel); }
+    std::string Status(int panel) const { return window.findChild<TsuiStatusBar*>("sSB")->PanelText(panel); }
     TTimer* PlayTimer() const { return window.findChild<TTimer*>("tmr_play"); }
     template <class T>
     T* Find(const char* name) const
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, OpenWithoutIndexStartsNothingWhileStopped)
 TEST_F(MainWindowTest, AboutCoversThePlayerWhilePlaybackGoesOn)
 {
     Click("sIB_Play");
-    auto* pages = Find<TPlainPageControl>("sPC_Client");
+    auto* pages = Find<TsuiPageControl>("sPC_Client");
     auto* player = Find<QWidget>("sTS_main");
     auto* about = Find<QWidget>("sTS_About");
     EXPECT_FALSE(about->isEnabled()) << "the About page is disabled while hidden";
