@@ -3,6 +3,7 @@
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
+#include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
@@ -108,6 +109,23 @@ TsuiPageControl& MakePageControl(TGalleryCell& cell, const QStringList& pages, i
     }
     control->SelectPage(active);
     return *control;
+}
+
+// A side channel along the cell's left or right edge, like the main window's menu pane.
+TsuiSideChannel& MakeSideChannel(
+    TGalleryCell& cell, TsuiSideChannel::TsuiSideChannelAlign align, bool pinnedOpen)
+{
+    auto* channel = new TsuiSideChannel(&cell);
+    cell.Dress(*channel);
+    channel->SetCaption("Menu");
+    channel->SetAlign(align);
+    channel->SetWidth(75);
+    MakeInsideLabel(*channel);
+    if (pinnedOpen) {
+        channel->SetStayOn(true);
+        channel->PopOut(TsuiSideChannel::TMotion::Quick);
+    }
+    return *channel;
 }
 
 // The main window's status bar, narrowed to the cell: course name and word position.
@@ -235,6 +253,20 @@ void AddPageControlRows(TGallerySheet& sheet)
     });
 }
 
+void AddSideChannelRows(TGallerySheet& sheet)
+{
+    using TAlign = TsuiSideChannel::TsuiSideChannelAlign;
+    sheet.AddSection("Side channel");
+    sheet.AddRow("collapsed", 60,
+        [](TGalleryCell& cell) { MakeSideChannel(cell, TAlign::suiLeft, false); });
+    sheet.AddRow("pinned open", 60,
+        [](TGalleryCell& cell) { MakeSideChannel(cell, TAlign::suiLeft, true); });
+    sheet.AddRow("on the right, collapsed", 60,
+        [](TGalleryCell& cell) { MakeSideChannel(cell, TAlign::suiRight, false); });
+    sheet.AddRow("on the right, pinned open", 60,
+        [](TGalleryCell& cell) { MakeSideChannel(cell, TAlign::suiRight, true); });
+}
+
 void AddStatusBarRows(TGallerySheet& sheet)
 {
     sheet.AddSection("Status bar");
@@ -279,5 +311,6 @@ void AddAllRows(TGallerySheet& sheet)
     AddGroupBoxRows(sheet);
     AddTrackBarRows(sheet);
     AddPageControlRows(sheet);
+    AddSideChannelRows(sheet);
     AddStatusBarRows(sheet);
 }

@@ -9,6 +9,7 @@ void AddPanelRows(TGallerySheet& sheet);
 void AddGroupBoxRows(TGallerySheet& sheet);
 void AddTrackBarRows(TGallerySheet& sheet);
 void AddPageControlRows(TGallerySheet& sheet);
+void AddSideChannelRows(TGallerySheet& sheet);
 void AddStatusBarRows(TGallerySheet& sheet);
 
 // Every control kind, in the order the sheet shows them.
