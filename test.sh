@@ -13,12 +13,14 @@ zintaro_start_sound || exit 1
 
 jobs=$(nproc)
 status=0
+# Leak checks stay on; leaks inside system libraries are suppressed by name there.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 step() { echo "== $*"; }
 
 step "sanitizer build: unit and GUI tests under ASan+UBSan"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZINTARO_SANITIZE=ON >/dev/null &&
   cmake --build build-asan -j "$jobs" &&
-  ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan -L '^(unit|gui)$' -j "$jobs" --output-on-failure ||
+  ctest --test-dir build-asan -L '^(unit|gui)$' -j "$jobs" --output-on-failure ||
   status=1
 
 step "fuzz build: every file reader for ${ZINTARO_FUZZ_SECONDS:-20} s"
