@@ -121,16 +121,18 @@ void TsuiSideChannelPin::Paint(TCanvas& canvas) const
 
 TsuiSideChannel::TsuiSideChannel(QWidget* parent)
     : TsuiControl(parent, TThemeLoss::WithChildren)
+    // Children, so they go with the channel and not before it: a child leaving early
+    // would realign a channel that is half gone.
     , m_pin(new TsuiSideChannelPin(this))
-    , m_collapseTimer(this)
+    , m_collapseTimer(new TTimer(this))
 {
     SetBounds(0, 0, 185, 41);
     m_fullWidth = width();
     m_pin->OnClick = [this] { PinClicked(); };
     m_pin->hide();
-    m_collapseTimer.SetEnabled(false);
-    m_collapseTimer.SetInterval(kCheckInterval);
-    m_collapseTimer.OnTimer = [this] { CheckPointer(); };
+    m_collapseTimer->SetEnabled(false);
+    m_collapseTimer->SetInterval(kCheckInterval);
+    m_collapseTimer->OnTimer = [this] { CheckPointer(); };
     TControl::SetAlign(alLeft);
     Font()->SetName("Tahoma");
     // Over the collapsed strip a move without a button held pops the channel out.
@@ -385,7 +387,7 @@ void TsuiSideChannel::CheckPointer()
 void TsuiSideChannel::UpdateCollapseTimer()
 {
     // Only an open channel that is not pinned has anything to check.
-    m_collapseTimer.SetEnabled(m_poppedOut && !m_stayOn);
+    m_collapseTimer->SetEnabled(m_poppedOut && !m_stayOn);
 }
 
 void TsuiSideChannel::PlacePin()

@@ -134,8 +134,6 @@ private:
     void OpenStateChanged();
     int BarHeight() const { return m_barImage.height(); }
 
-    TsuiSideChannelPin* m_pin;
-    TTimer m_collapseTimer;
     QImage m_barImage;
     QImage m_gripImage;
     TColor m_borderColor = clBlack;
@@ -154,4 +152,6 @@ private:
     bool m_showButton = true;
     bool m_stayOn = false;
     bool m_quickMove = false;
+    TsuiSideChannelPin* m_pin;
+    TTimer* m_collapseTimer;
 };
