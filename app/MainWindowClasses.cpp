@@ -4,7 +4,6 @@
 #include "app/TPlainCheckBox.h"
 #include "app/TPlainFormFrame.h"
 #include "app/TPlainMemo.h"
-#include "app/TPlainSideChannel.h"
 #include "app/Tfrm_main.h"
 #include "controls/SUIControls.h"
 #include "platform/forms/FrameworkClasses.h"
@@ -20,7 +19,6 @@ const TClassRegistry& MainWindowClasses()
         classes.Register<TMediaPlayer>();
         // Plain stand-ins for the skinned controls still to come.
         classes.Register<TPlainFormFrame>();
-        classes.Register<TPlainSideChannel>();
         classes.Register<TPlainButton>();
         classes.Register<TPlainCheckBox>();
         classes.Register<TPlainMemo>();

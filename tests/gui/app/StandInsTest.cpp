@@ -1,7 +1,5 @@
 #include "app/MainWindowClasses.h"
 #include "app/TPlainMemo.h"
-#include "app/TPlainSideChannel.h"
-#include "controls/SUIPageControl.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
 
@@ -11,24 +9,6 @@
 
 // The plain stand-ins the main window uses until their skinned controls land.
 namespace {
-
-TEST(Align, PagesFillThePageControlBesideTheLeftSidePane)
-{
-    // The main window's page area: its pane at (3, 22) and its pages at (78, 22).
-    TsuiPageControl pages;
-    pages.SetBounds(0, 28, 747, 458);
-    pages.SetUIStyle(WinXP);
-    auto* side = new TPlainSideChannel(&pages);
-    side->SetWidth(75);
-    auto* main = new TsuiTabSheet(&pages);
-    auto* about = new TsuiTabSheet(&pages);
-    main->SetTabVisible(false);
-    about->SetTabVisible(false);
-    EXPECT_EQ(side->geometry(), QRect(3, 22, 75, 433));
-    EXPECT_EQ(main->geometry(), QRect(78, 22, 666, 433));
-    EXPECT_EQ(about->geometry(), QRect(78, 22, 666, 433));
-    EXPECT_EQ(side->Caption(), "Menu");
-}
 
 TEST(Memo, ReplacesTheTextOnlyWhenItDiffersAndStopsAtNul)
 {
