@@ -63,6 +63,11 @@ public:
     bool Scaled() const { return m_scaled; }
     void SetScaled(bool scaled) { m_scaled = scaled; }
 
+    // What the button clicked last handed to the window (0: none). Stored only: no modal
+    // loop here reads it.
+    int ModalResult() const { return m_modalResult; }
+    void SetModalResult(int modalResult) { m_modalResult = modalResult; }
+
     // The handlers the window's stored layout may bind by name.
     THandlerTable& Handlers() { return m_handlers; }
 
@@ -77,6 +82,7 @@ private:
     std::unique_ptr<TSizeConstraints> m_constraints;
     THandlerTable m_handlers;
     TPosition m_position = poDesigned;
+    int m_modalResult = 0;
     bool m_keyPreview = false;
     bool m_scaled = true;
     bool m_placed = false;
