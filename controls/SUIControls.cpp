@@ -1,5 +1,6 @@
 #include "controls/SUIControls.h"
 
+#include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
@@ -12,6 +13,9 @@
 
 void RegisterSkinnedControls(TClassRegistry& registry)
 {
+    registry.Register<TsuiCustomButton>();
+    registry.Register<TsuiImageButton>();
+    registry.Register<TsuiCheckBox>();
     registry.Register<TsuiImagePanel>();
     registry.Register<TsuiPageControl>();
     registry.Register<TsuiTabSheet>();
