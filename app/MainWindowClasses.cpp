@@ -1,7 +1,5 @@
 #include "app/MainWindowClasses.h"
 
-#include "app/TPlainButton.h"
-#include "app/TPlainCheckBox.h"
 #include "app/TPlainFormFrame.h"
 #include "app/TPlainMemo.h"
 #include "app/Tfrm_main.h"
@@ -19,8 +17,6 @@ const TClassRegistry& MainWindowClasses()
         classes.Register<TMediaPlayer>();
         // Plain stand-ins for the skinned controls still to come.
         classes.Register<TPlainFormFrame>();
-        classes.Register<TPlainButton>();
-        classes.Register<TPlainCheckBox>();
         classes.Register<TPlainMemo>();
         return classes;
     }();

@@ -10,8 +10,8 @@
 #include "platform/forms/TFolderBrowser.h"
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLayoutReader.h"
-#include "app/TPlainCheckBox.h"
 #include "app/TPlainMemo.h"
+#include "controls/SUIButton.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -95,7 +95,7 @@ void Tfrm_main::FindControls()
     m_note = Control<TPlainMemo>("sMM_note");
     m_wordPlayer = Control<TMediaPlayer>("MP_word");
     m_interval = Control<TsuiTrackBar>("sTB_interval");
-    m_replay = Control<TPlainCheckBox>("sCB_Replay");
+    m_replay = Control<TsuiCheckBox>("sCB_Replay");
     m_statusBar = Control<TsuiStatusBar>("sSB");
     m_playTimer = Control<TTimer>("tmr_play");
     m_pages = Control<TsuiPageControl>("sPC_Client");

@@ -10,9 +10,9 @@
 class TErrorBoxes;
 class TImage;
 class TMediaPlayer;
-class TPlainCheckBox;
 class TPlainMemo;
 class TsuiTrackBar;
+class TsuiCheckBox;
 class TsuiPageControl;
 class TsuiStatusBar;
 class TsuiTabSheet;
@@ -65,7 +65,7 @@ private:
     TPlainMemo* m_note = nullptr;
     TMediaPlayer* m_wordPlayer = nullptr;
     TsuiTrackBar* m_interval = nullptr;
-    TPlainCheckBox* m_replay = nullptr;
+    TsuiCheckBox* m_replay = nullptr;
     TsuiStatusBar* m_statusBar = nullptr;
     TTimer* m_playTimer = nullptr;
     TsuiPageControl* m_pages = nullptr;

@@ -6,7 +6,7 @@
 #include "platform/core/TEvents.h"
 #include "platform/core/TTimer.h"
 #include "platform/forms/TImage.h"
-#include "app/TPlainCheckBox.h"
+#include "controls/SUIButton.h"
 #include "app/TPlainMemo.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIStatusBar.h"
@@ -107,7 +107,7 @@ TEST_F(MainWindowTest, WindowHasItsStoredSizeCaptionAndMinimumWidth)
     EXPECT_EQ(window.width(), 150);
     EXPECT_FALSE(PlayTimer()->Enabled());
     EXPECT_EQ(Find<TsuiTrackBar>("sTB_interval")->Position(), 3);
-    EXPECT_FALSE(Find<TPlainCheckBox>("sCB_Replay")->Checked());
+    EXPECT_FALSE(Find<TsuiCheckBox>("sCB_Replay")->Checked());
 }
 
 TEST_F(MainWindowTest, ElementsSitWhereTheLayoutPutsThem)
