@@ -1,5 +1,6 @@
 #include "tools/gallery/GalleryRows.h"
 
+#include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
@@ -16,6 +17,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <type_traits>
 
 namespace {
 
@@ -49,6 +52,83 @@ TsuiImagePanel& MakeImagePanel(TGalleryCell& cell, TsuiImagePanel::TsuiDrawStyle
     panel->SetPicture(GalleryPicture());
     panel->SetDrawStyle(drawStyle);
     return Place(*panel, 150, 40);
+}
+
+template <class TButton> TButton& MakeButton(TGalleryCell& cell)
+{
+    auto* button = new TButton(&cell);
+    cell.Dress(*button);
+    button->SetCaption("&Play");
+    // A held button would fire its repeat for as long as the gallery runs.
+    button->SetMouseContinuouslyDownInterval(0);
+    // Image buttons draw no focus frame unless asked to.
+    if constexpr (std::is_same_v<TButton, TsuiImageButton>)
+        button->SetDrawFocused(true);
+    return Place(*button, 75, 23);
+}
+
+// Our own pictures for an image button's looks: a jade pill, lighter under the mouse,
+// darker while pressed, grey when disabled.
+QImage PillPicture(QColor fill)
+{
+    QImage picture(75, 23, QImage::Format_RGB32);
+    picture.fill(QColor(255, 0, 255));
+    // Hard edges: a blend with the see-through colour would show as a fringe.
+    QPainter painter(&picture);
+    painter.setPen(fill.darker(160));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRect(0, 0, 74, 22), 10, 10);
+    return picture;
+}
+
+TsuiImageButton& MakePictureButton(TGalleryCell& cell)
+{
+    auto& button = MakeButton<TsuiImageButton>(cell);
+    const QColor jade(90, 180, 140);
+    button.SetPicNormal(PillPicture(jade));
+    button.SetPicMouseOn(PillPicture(jade.lighter(125)));
+    button.SetPicMouseDown(PillPicture(jade.darker(125)));
+    button.SetPicDisabled(PillPicture(QColor(190, 190, 190)));
+    button.SetTransparent(true);
+    return button;
+}
+
+// The states every push button shows, each made by `make`.
+template <class TMake> void AddButtonStateRows(TGallerySheet& sheet, TMake make)
+{
+    // The tallest built-in button look.
+    constexpr int kRowHeight = 27;
+    sheet.AddRow("normal", kRowHeight, [make](TGalleryCell& cell) { make(cell); });
+    sheet.AddRow("hot", kRowHeight, [make](TGalleryCell& cell) {
+        auto& button = make(cell);
+        Pin(button);
+        Hover(button);
+    });
+    sheet.AddRow("pressed", kRowHeight, [make](TGalleryCell& cell) {
+        auto& button = make(cell);
+        Pin(button);
+        Push(button, button.rect().center());
+    });
+    sheet.AddRow("disabled", kRowHeight, [make](TGalleryCell& cell) { make(cell).SetEnabled(false); });
+    sheet.AddRow("focused", kRowHeight, [make](TGalleryCell& cell) {
+        auto& button = make(cell);
+        Pin(button);
+        cell.ShowFocused(button);
+    });
+    sheet.AddRow(
+        "see-through", kRowHeight, [make](TGalleryCell& cell) { make(cell).SetTransparent(true); },
+        TGalleryCell::TGround::Striped);
+}
+
+TsuiCheckBox& MakeCheckBox(TGalleryCell& cell, bool checked)
+{
+    auto* box = new TsuiCheckBox(&cell);
+    cell.Dress(*box);
+    box->SetCaption("&Replay");
+    box->SetChecked(checked);
+    box->SetLeft(kGalleryCellPad);
+    box->SetTop(kGalleryCellPad);
+    return *box;
 }
 
 // A child along the top of a container's client area, which shows where that lies.
@@ -200,6 +280,42 @@ void AddImagePanelRows(TGallerySheet& sheet)
         TStriped::Striped);
 }
 
+void AddButtonRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Button, sized to its look");
+    AddButtonStateRows(sheet, [](TGalleryCell& cell) -> auto& {
+        auto& button = MakeButton<TsuiCustomButton>(cell);
+        button.SetAutoSize(true);
+        return button;
+    });
+    sheet.AddSection("Image button, no pictures");
+    AddButtonStateRows(
+        sheet, [](TGalleryCell& cell) -> auto& { return MakeButton<TsuiImageButton>(cell); });
+    sheet.AddSection("Image button, our pictures");
+    AddButtonStateRows(
+        sheet, [](TGalleryCell& cell) -> auto& { return MakePictureButton(cell); });
+}
+
+void AddCheckBoxRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Check box");
+    for (bool checked : { false, true }) {
+        const QString state = checked ? "checked" : "unchecked";
+        sheet.AddRow(state, 19, [checked](TGalleryCell& cell) { MakeCheckBox(cell, checked); });
+        sheet.AddRow(state + ", disabled", 19,
+            [checked](TGalleryCell& cell) { MakeCheckBox(cell, checked).SetEnabled(false); });
+    }
+    sheet.AddRow("focused", 19, [](TGalleryCell& cell) {
+        TsuiCheckBox& box = MakeCheckBox(cell, true);
+        Pin(box);
+        cell.ShowFocused(box);
+    });
+    sheet.AddRow(
+        "see-through", 19,
+        [](TGalleryCell& cell) { MakeCheckBox(cell, true).SetTransparent(true); },
+        TGalleryCell::TGround::Striped);
+}
+
 void AddPanelRows(TGallerySheet& sheet)
 {
     sheet.AddSection("Captioned panel");
@@ -306,6 +422,8 @@ void AddTrackBarRows(TGallerySheet& sheet)
 void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
+    AddButtonRows(sheet);
+    AddCheckBoxRows(sheet);
     AddImagePanelRows(sheet);
     AddPanelRows(sheet);
     AddGroupBoxRows(sheet);

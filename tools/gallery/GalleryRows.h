@@ -4,6 +4,8 @@ class TGallerySheet;
 
 // Each control kind adds its rows, one per state, to the sheet.
 void AddURLLabelRows(TGallerySheet& sheet);
+void AddButtonRows(TGallerySheet& sheet);
+void AddCheckBoxRows(TGallerySheet& sheet);
 void AddImagePanelRows(TGallerySheet& sheet);
 void AddPanelRows(TGallerySheet& sheet);
 void AddGroupBoxRows(TGallerySheet& sheet);

@@ -95,5 +95,6 @@ int main(int argc, char** argv)
     }
     TGalleryWindow window(sheet);
     window.show();
+    window.activateWindow();
     return QApplication::exec();
 }
