@@ -27,7 +27,7 @@ step "fuzz build: every file reader for ${ZINTARO_FUZZ_SECONDS:-20} s"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZINTARO_FUZZ=ON -DZINTARO_FUZZ_SECONDS="${ZINTARO_FUZZ_SECONDS:-20}" >/dev/null &&
   cmake --build build-fuzz -j "$jobs" &&
-  ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-fuzz -L '^fuzz$' -j "$jobs" --output-on-failure ||
+  LSAN_OPTIONS="suppressions=$root/tests/fuzz/lsan.supp:print_suppressions=0" ctest --test-dir build-fuzz -L '^fuzz$' -j "$jobs" --output-on-failure ||
   status=1
 
 step "full suite: unit, GUI, integration and end-to-end tests"
