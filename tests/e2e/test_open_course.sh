@@ -18,7 +18,9 @@ open_folder() { # open_folder <path>: Open, type the path into the browser, acce
   xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
   sleep 0.5
   xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 20 "$1"
+  # Characters missing from the keymap are typed through a key remapped for each; the
+  # program must read each key before the mapping is put back, so they go slowly.
+  xdotool type --delay 100 "$1"
   xdotool key Return
   sleep 1
   # The browser may step into the folder first; a second Return then chooses it.
