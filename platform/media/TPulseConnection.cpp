@@ -207,19 +207,19 @@ void TPulseConnection::TLoop::StartVoice(
 void TPulseConnection::TLoop::OpenStream(TVoice& voice)
 {
     const TWavSound& sound = *voice.sound;
-    pa_sample_spec spec;
-    spec.format = sound.type == TSampleType::Int16 ? PA_SAMPLE_S16NE : PA_SAMPLE_FLOAT32NE;
-    spec.rate = static_cast<std::uint32_t>(voice.adapter.Rate());
-    spec.channels = static_cast<std::uint8_t>(sound.channels);
+    pa_sample_spec format;
+    format.format = sound.type == TSampleType::Int16 ? PA_SAMPLE_S16NE : PA_SAMPLE_FLOAT32NE;
+    format.rate = static_cast<std::uint32_t>(voice.adapter.Rate());
+    format.channels = static_cast<std::uint8_t>(sound.channels);
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength
-        = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &spec));
+        = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
 
-    pa_stream* stream = pa_stream_new(m_context, kStreamName, &spec, nullptr);
+    pa_stream* stream = pa_stream_new(m_context, kStreamName, &format, nullptr);
     if (!stream) {
         EndVoice(voice, TVoiceEvent::Failed);
         return;

@@ -31,12 +31,12 @@ TMonitorRecorder::TMonitorRecorder(const std::string& server, const std::string&
 
     pa_threaded_mainloop_lock(m_loop);
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
-        pa_sample_spec spec { PA_SAMPLE_S16NE, static_cast<std::uint32_t>(rate), 1 };
+        pa_sample_spec format { PA_SAMPLE_S16NE, static_cast<std::uint32_t>(rate), 1 };
         pa_buffer_attr buffer;
         buffer.maxlength = static_cast<std::uint32_t>(-1);
         buffer.fragsize
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentMs * PA_USEC_PER_MSEC, &spec));
-        m_stream = pa_stream_new(m_context, "monitor", &spec, nullptr);
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentMs * PA_USEC_PER_MSEC, &format));
+        m_stream = pa_stream_new(m_context, "monitor", &format, nullptr);
         pa_stream_set_read_callback(m_stream, OnReadable, this);
         pa_stream_connect_record(m_stream, monitor.c_str(), &buffer, PA_STREAM_ADJUST_LATENCY);
     }
