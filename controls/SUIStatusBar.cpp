@@ -1,6 +1,5 @@
 #include "controls/SUIStatusBar.h"
 
-#include "platform/core/Exceptions.h"
 #include "platform/forms/TStatusBar.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
@@ -40,13 +39,6 @@ TsuiStatusBar::TsuiStatusBar(QWidget* parent)
     TakeFormStyle();
 }
 
-TStatusPanel& TsuiStatusBar::Panel(int index) const
-{
-    if (index < 0 || index >= PanelCount())
-        throw EInvalidOperation("List index out of bounds (" + std::to_string(index) + ")");
-    return *m_panels[std::size_t(index)];
-}
-
 void TsuiStatusBar::SetPanelText(int index, const std::string& text)
 {
     Panel(index).SetText(QString::fromStdString(text));
@@ -61,26 +53,6 @@ std::string TsuiStatusBar::PanelText(int index) const
     return Panel(index).Text().toStdString();
 }
 
-bool TsuiStatusBar::ClearCollection(std::string_view collection)
-{
-    if (collection != "Panels")
-        return false;
-    for (TStatusPanel* panel : m_panels)
-        delete panel;
-    m_panels.clear();
-    update();
-    return true;
-}
-
-QObject* TsuiStatusBar::AddCollectionItem(std::string_view collection)
-{
-    if (collection != "Panels")
-        return nullptr;
-    m_panels.push_back(new TStatusPanel(*this));
-    update();
-    return m_panels.back();
-}
-
 TRect TsuiStatusBar::GripArea() const
 {
     if (!ShowsGrip())
@@ -92,7 +64,7 @@ TRect TsuiStatusBar::GripArea() const
 QString TsuiStatusBar::AccessibleName() const
 {
     QStringList texts;
-    for (const TStatusPanel* panel : m_panels) {
+    for (const TStatusPanel* panel : m_panels.Items()) {
         if (QString text = panel->Text().trimmed(); !text.isEmpty())
             texts << text;
     }
@@ -108,19 +80,19 @@ void TsuiStatusBar::Paint(TCanvas& canvas) const
 {
     PaintBackground(canvas, false);
 
-    const std::vector<TRect> rects = PanelRects();
+    const std::vector<QRect> cells = m_panels.Cells(width(), height());
     canvas.Pen.Color = clBtnShadow;
     canvas.Brush.Style = TBrushStyle::Clear;
     canvas.Font().SetColor(isEnabled() ? Font()->Color() : clGrayText);
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        const TRect& panel = rects[i];
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const TRect panel = TRect::FromQRect(cells[i]);
         if (panel.IsEmpty())
             continue;
-        if (i + 1 < rects.size()) {
+        if (i + 1 < cells.size()) {
             canvas.MoveTo(panel.Right - 1, 0);
             canvas.LineTo(panel.Right - 1, panel.Bottom);
         }
-        canvas.DrawText(m_panels[i]->Text().toStdString(), panel.Inflate(-kTextIndent, 0),
+        canvas.DrawText(m_panels.Items()[i]->Text().toStdString(), panel.Inflate(-kTextIndent, 0),
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
 
@@ -169,20 +141,6 @@ bool TsuiStatusBar::ShowsGrip() const
         return false;
     const QWidget* form = window();
     return WindowIsSizeable(*form) && !form->isMaximized();
-}
-
-std::vector<TRect> TsuiStatusBar::PanelRects() const
-{
-    std::vector<TRect> rects;
-    int left = 0;
-    for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        const bool last = i + 1 == m_panels.size();
-        const int right
-            = last ? width() : left + std::clamp(m_panels[i]->Width(), 0, width() - left);
-        rects.push_back({ left, 0, right, height() });
-        left = right;
-    }
-    return rects;
 }
 
 void TsuiStatusBar::ResizeWindowTo(QPoint screenPoint) const

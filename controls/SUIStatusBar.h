@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/forms/TLayoutReader.h"
+#include "platform/forms/TStatusBar.h"
 #include "platform/graphics/TGeometry.h"
 #include "skin/SUIControl.h"
 
 #include <string>
 #include <vector>
-
-class TStatusPanel;
 
 // A row of text panels at the bottom of its parent on the style's background colour, each
 // as wide as its Width, the last one reaching to the right edge. Sitting directly on the
@@ -24,14 +23,17 @@ public:
     TColor PanelColor() const { return Color(); }
     void SetPanelColor(TColor color) { SetColor(color); }
 
-    int PanelCount() const { return int(m_panels.size()); }
+    int PanelCount() const { return m_panels.Count(); }
     // Both throw EInvalidOperation for an index that names no panel.
-    TStatusPanel& Panel(int index) const;
+    TStatusPanel& Panel(int index) const { return m_panels.Panel(index); }
     void SetPanelText(int index, const std::string& text);
     std::string PanelText(int index) const;
 
-    bool ClearCollection(std::string_view collection) override;
-    QObject* AddCollectionItem(std::string_view collection) override;
+    bool ClearCollection(std::string_view collection) override { return m_panels.Clear(collection); }
+    QObject* AddCollectionItem(std::string_view collection) override
+    {
+        return m_panels.Add(collection);
+    }
 
     // Where a drag resizes the window, both edges included: the corner square under the
     // grip while it shows, else empty.
@@ -51,12 +53,9 @@ protected:
 
 private:
     bool ShowsGrip() const;
-    // Each panel's rectangle in bar coordinates, one per panel; empty for a panel that
-    // the ones before it squeezed out.
-    std::vector<TRect> PanelRects() const;
     void ResizeWindowTo(QPoint screenPoint) const;
 
-    std::vector<TStatusPanel*> m_panels;
+    TStatusPanels m_panels { *this };
     bool m_dragging = false;
     bool m_overGrip = false;
 };

@@ -31,18 +31,51 @@ void TStatusPanel::SetText(const QString& text)
     m_bar.update();
 }
 
+TStatusPanel& TStatusPanels::Panel(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EInvalidOperation("List index out of bounds (" + std::to_string(index) + ")");
+    return *m_panels[std::size_t(index)];
+}
+
+bool TStatusPanels::Clear(std::string_view collection)
+{
+    if (collection != "Panels")
+        return false;
+    for (TStatusPanel* panel : m_panels)
+        delete panel;
+    m_panels.clear();
+    m_bar.update();
+    return true;
+}
+
+QObject* TStatusPanels::Add(std::string_view collection)
+{
+    if (collection != "Panels")
+        return nullptr;
+    m_panels.push_back(new TStatusPanel(m_bar));
+    m_bar.update();
+    return m_panels.back();
+}
+
+std::vector<QRect> TStatusPanels::Cells(int width, int height) const
+{
+    std::vector<QRect> cells;
+    int left = 0;
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        const bool last = i + 1 == m_panels.size();
+        const int right = last ? width : left + std::clamp(m_panels[i]->Width(), 0, width - left);
+        cells.emplace_back(left, 0, right - left, height);
+        left = right;
+    }
+    return cells;
+}
+
 TStatusBar::TStatusBar(QWidget* parent)
     : TControl(parent)
 {
     SetBounds(0, 0, 200, 19);
     SetAlign(alBottom);
-}
-
-TStatusPanel& TStatusBar::Panel(int index) const
-{
-    if (index < 0 || index >= PanelCount())
-        throw EInvalidOperation("List index out of bounds (" + std::to_string(index) + ")");
-    return *m_panels[std::size_t(index)];
 }
 
 void TStatusBar::SetPanelText(int index, const std::string& text)
@@ -55,41 +88,18 @@ std::string TStatusBar::PanelText(int index) const
     return Panel(index).Text().toStdString();
 }
 
-bool TStatusBar::ClearCollection(std::string_view collection)
-{
-    if (collection != "Panels")
-        return false;
-    for (TStatusPanel* panel : m_panels)
-        delete panel;
-    m_panels.clear();
-    update();
-    return true;
-}
-
-QObject* TStatusBar::AddCollectionItem(std::string_view collection)
-{
-    if (collection != "Panels")
-        return nullptr;
-    m_panels.push_back(new TStatusPanel(*this));
-    update();
-    return m_panels.back();
-}
-
 void TStatusBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(Color()));
-    int left = 0;
-    for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        bool last = i + 1 == m_panels.size();
-        int right = last ? width() : left + std::clamp(m_panels[i]->Width(), 0, width() - left);
-        if (right == left)
+    const std::vector<QRect> cells = m_panels.Cells(width(), height());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const QRect& cell = cells[i];
+        if (cell.isEmpty())
             continue;
-        QRect panel(left, 0, right - left, height());
-        if (!last)
-            painter.fillRect(QRect(panel.right(), 0, 1, height()), ToQColor(clBtnShadow));
-        DrawCaptionText(painter, panel.adjusted(kTextIndent, 0, -kTextIndent, 0),
-            m_panels[i]->Text(), *Font(), Qt::AlignLeft | Qt::AlignVCenter, isEnabled());
-        left = right;
+        if (i + 1 < cells.size())
+            painter.fillRect(QRect(cell.right(), 0, 1, height()), ToQColor(clBtnShadow));
+        DrawCaptionText(painter, cell.adjusted(kTextIndent, 0, -kTextIndent, 0),
+            m_panels.Items()[i]->Text(), *Font(), Qt::AlignLeft | Qt::AlignVCenter, isEnabled());
     }
 }
