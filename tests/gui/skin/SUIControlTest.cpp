@@ -4,28 +4,13 @@
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIControl.h"
 #include "skin/SUIMgr.h"
+#include "support/StandInForm.h"
 
 #include <QAccessible>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Stands in for the skinned frame: GetFormUIStyle knows it by class name only.
-class TsuiForm : public QWidget {
-    Q_OBJECT
-    Q_PROPERTY(int UIStyle READ UIStyle)
-public:
-    TsuiForm(QWidget* parent, int style)
-        : QWidget(parent)
-        , m_style(style)
-    {
-    }
-    int UIStyle() const { return m_style; }
-
-private:
-    int m_style;
-};
 
 // Paints the colour its style gave it and counts the style applications.
 class TsuiProbe : public TsuiControl {

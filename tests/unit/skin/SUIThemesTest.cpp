@@ -1,6 +1,7 @@
 #include "skin/SUIThemes.h"
 
 #include "skin/SUIMgr.h"
+#include "support/StandInForm.h"
 
 #include <QImage>
 #include <QMetaEnum>
@@ -10,23 +11,6 @@
 #include <string>
 
 namespace {
-
-// Stands in for the skinned frame: GetFormUIStyle knows it by class name only.
-class TsuiForm : public QWidget {
-    Q_OBJECT
-    Q_PROPERTY(int UIStyle READ UIStyle WRITE SetUIStyle)
-public:
-    explicit TsuiForm(QWidget* parent, int style)
-        : QWidget(parent)
-        , m_style(style)
-    {
-    }
-    int UIStyle() const { return m_style; }
-    void SetUIStyle(int style) { m_style = style; }
-
-private:
-    int m_style;
-};
 
 // A non-widget component carrying the same name must not count.
 class TsuiFormLookalike : public QObject {

@@ -9,6 +9,7 @@
 #include "platform/forms/TStatusBar.h"
 #include "skin/SUIThemes.h"
 #include "support/PixelImages.h"
+#include "support/StandInForm.h"
 
 #include <QAccessible>
 
@@ -17,22 +18,6 @@
 #include <vector>
 
 namespace {
-
-// Stands in for the skinned frame: the bar and GetFormUIStyle know it by class name only.
-class TsuiForm : public QWidget {
-    Q_OBJECT
-    Q_PROPERTY(int UIStyle READ UIStyle)
-public:
-    TsuiForm(QWidget* parent, int style)
-        : QWidget(parent)
-        , m_style(style)
-    {
-    }
-    int UIStyle() const { return m_style; }
-
-private:
-    int m_style;
-};
 
 // A window with a skinned frame and a bar 294 x 25 at its bottom, directly on the frame
 // or on a page inside it.
@@ -201,4 +186,3 @@ end)",
 
 } // namespace
 
-#include "SUIStatusBarTest.moc"
