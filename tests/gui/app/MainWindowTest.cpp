@@ -1,4 +1,4 @@
-#include "UrlRecorder.h"
+#include "support/UrlRecorder.h"
 #include "app/TApplication.h"
 #include "app/TErrorBoxes.h"
 #include "app/Tfrm_main.h"

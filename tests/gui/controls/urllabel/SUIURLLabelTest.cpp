@@ -5,10 +5,10 @@
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
 #include "support/PixelImages.h"
+#include "support/UrlRecorder.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QUrl>
 
@@ -18,25 +18,6 @@
 #include <vector>
 
 namespace {
-
-// Stands in for the desktop's open service.
-class TOpened : public QObject {
-    Q_OBJECT
-public:
-    TOpened()
-    {
-        for (const char* scheme : { "file", "http", "https" })
-            QDesktopServices::setUrlHandler(scheme, this, "Open");
-    }
-    ~TOpened() override
-    {
-        for (const char* scheme : { "file", "http", "https" })
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    std::vector<QUrl> urls;
-public slots:
-    void Open(const QUrl& url) { urls.push_back(url); }
-};
 
 bool Shows(const QImage& image, TColor color)
 {
@@ -89,21 +70,21 @@ TEST(URLLabel, AClickOpensANonBlankAddressBeforeOnClick)
         { QString(" \t\r\n\x01\x7f") + QChar(0xA0), std::nullopt },
     };
     for (const Row& row : rows) {
-        TOpened desktop;
+        TUrlRecorder desktop;
         TsuiURLLabel label;
         label.SetURL(row.url);
         int clicks = 0;
         std::size_t openedBeforeClick = 99;
         label.OnClick = [&] {
             ++clicks;
-            openedBeforeClick = desktop.urls.size();
+            openedBeforeClick = desktop.opened.size();
         };
         Click(label, QPoint(2, 2));
         EXPECT_EQ(clicks, 1) << row.url.toStdString();
-        ASSERT_EQ(desktop.urls.size(), row.opened ? 1u : 0u) << row.url.toStdString();
-        EXPECT_EQ(openedBeforeClick, desktop.urls.size()) << row.url.toStdString();
+        ASSERT_EQ(desktop.opened.size(), row.opened ? 1u : 0u) << row.url.toStdString();
+        EXPECT_EQ(openedBeforeClick, desktop.opened.size()) << row.url.toStdString();
         if (row.opened) {
-            EXPECT_EQ(desktop.urls.front(), *row.opened);
+            EXPECT_EQ(desktop.opened.front(), *row.opened);
         }
     }
 }
@@ -141,11 +122,11 @@ end)",
         QRect(24, 40, metrics.horizontalAdvance("Zintaro on the web"), metrics.height()))
         << "sized to the stored caption";
 
-    TOpened desktop;
+    TUrlRecorder desktop;
     Click(*label, QPoint(1, 1));
     EXPECT_EQ(clicks, 1);
-    ASSERT_EQ(desktop.urls.size(), 1u);
-    EXPECT_EQ(desktop.urls.front(), QUrl("https://www.example.org/zintaro/about"));
+    ASSERT_EQ(desktop.opened.size(), 1u);
+    EXPECT_EQ(desktop.opened.front(), QUrl("https://www.example.org/zintaro/about"));
 }
 
 TEST(URLLabel, TellsAssistiveTechnologyItIsALinkAndFollowsIt)
@@ -160,13 +141,12 @@ TEST(URLLabel, TellsAssistiveTechnologyItIsALinkAndFollowsIt)
     EXPECT_EQ(about->text(QAccessible::Name), "Zintaro on the web");
     EXPECT_EQ(about->text(QAccessible::Description), label.URL());
 
-    TOpened desktop;
+    TUrlRecorder desktop;
     ASSERT_NE(about->actionInterface(), nullptr);
     about->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.opened.size(), 1u);
 }
 
 } // namespace
 
-#include "SUIURLLabelTest.moc"
