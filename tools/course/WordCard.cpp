@@ -25,7 +25,7 @@ constexpr const char* kHanziFamily = "Noto Serif CJK SC";
 constexpr const char* kPinyinFamily = "Noto Sans CJK SC";
 constexpr int kCornerRadius = 14;
 constexpr int kSquareMax = 138;
-constexpr int kSquareTop = 24;
+constexpr int kSquareTop = 24; // of the largest squares; smaller ones are centred in their room
 constexpr int kSideMargin = 20;
 constexpr double kHanziFill = 0.78; // of the square
 // Centring by the font's box puts ideographs a little low; measured on 国.
@@ -59,27 +59,27 @@ void DrawPaper(QPainter& painter)
     painter.drawRoundedRect(QRectF(1, 1, kCardWidth - 3, kCardHeight - 3), kCornerRadius, kCornerRadius);
 }
 
-void DrawSquares(QPainter& painter, int count, int square, int left)
+void DrawSquares(QPainter& painter, int count, int square, int left, int top)
 {
-    int bottom = kSquareTop + square;
+    int bottom = top + square;
     QPen guide(kGridGuide, 1.5);
     guide.setDashPattern({6 / 1.5, 5 / 1.5});
     painter.setBrush(Qt::NoBrush);
     for (int i = 0; i < count; ++i) {
         int x = left + i * square;
         int cx = x + square / 2;
-        int cy = kSquareTop + square / 2;
+        int cy = top + square / 2;
         painter.setPen(guide);
-        painter.drawLine(QPointF(cx, kSquareTop + kGuideInset), QPointF(cx, bottom - kGuideInset));
+        painter.drawLine(QPointF(cx, top + kGuideInset), QPointF(cx, bottom - kGuideInset));
         painter.drawLine(QPointF(x + kGuideInset, cy), QPointF(x + square - kGuideInset, cy));
     }
     painter.setPen(QPen(kGridEdge, 2));
-    painter.drawRect(left, kSquareTop, count * square, square);
+    painter.drawRect(left, top, count * square, square);
     for (int i = 1; i < count; ++i)
-        painter.drawLine(left + i * square, kSquareTop, left + i * square, bottom);
+        painter.drawLine(left + i * square, top, left + i * square, bottom);
 }
 
-void DrawCharacters(QPainter& painter, const QList<uint>& codes, int square, int left)
+void DrawCharacters(QPainter& painter, const QList<uint>& codes, int square, int left, int top)
 {
     int size = int(square * kHanziFill);
     int lift = int(size * kHanziLift + 0.5);
@@ -88,7 +88,7 @@ void DrawCharacters(QPainter& painter, const QList<uint>& codes, int square, int
     for (int i = 0; i < int(codes.size()); ++i) {
         char32_t code = codes[i];
         DrawCentred(painter, QString::fromUcs4(&code, 1), left + i * square + square / 2.0,
-            kSquareTop + square / 2.0 - lift);
+            top + square / 2.0 - lift);
     }
 }
 
@@ -156,14 +156,15 @@ QImage RenderWordCard(const std::string& characters, const std::string& pinyin)
     int count = std::max<int>(1, int(codes.size()));
     int square = std::min(kSquareMax, (kCardWidth - 2 * kSideMargin) / count);
     int left = (kCardWidth - count * square) / 2;
+    int top = kSquareTop + (kSquareMax - square) / 2;
 
     QImage card(kCardWidth, kCardHeight, QImage::Format_RGB32);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawPaper(painter);
-    DrawSquares(painter, count, square, left);
-    DrawCharacters(painter, codes, square, left);
+    DrawSquares(painter, count, square, left, top);
+    DrawCharacters(painter, codes, square, left, top);
     DrawPinyin(painter, QString::fromStdString(pinyin));
     painter.end();
     return card;
