@@ -20,10 +20,13 @@ constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == 0xF
 constexpr TColor clWindow = 0xFF000005;
 constexpr TColor clMenuText = 0xFF000007;
 constexpr TColor clWindowText = 0xFF000008;
+constexpr TColor clHighlight = 0xFF00000D;
 constexpr TColor clBtnFace = 0xFF00000F;
 constexpr TColor clBtnShadow = 0xFF000010;
 constexpr TColor clGrayText = 0xFF000011;
 constexpr TColor clBtnHighlight = 0xFF000014;
+constexpr TColor cl3DDkShadow = 0xFF000015;
+constexpr TColor cl3DLight = 0xFF000016;
 
 // The RGB value of any colour, system colours looked up in the table.
 TColor ColorToRGB(TColor color);

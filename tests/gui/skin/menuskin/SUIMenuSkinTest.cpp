@@ -1,0 +1,296 @@
+#include "skin/SUIMenuSkin.h"
+
+#include "platform/graphics/TCanvas.h"
+#include "skin/SUIPublic.h"
+#include "skin/SUIThemes.h"
+#include "support/PixelImages.h"
+
+#include <QMenu>
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr TsuiUIStyle kStyles[] = { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
+constexpr int kWidth = 160;
+
+TsuiMenuSkin& Styled(TsuiMenuSkin& skin, TsuiUIStyle style)
+{
+    skin.SetUIStyle(style);
+    return skin;
+}
+
+QImage Drawn(
+    const TsuiMenuSkin& skin, const QAction& item, bool selected, int height, int width = kWidth)
+{
+    QImage image = Blank(width, height, 0x123456);
+    TCanvas canvas(image);
+    skin.DrawItem(item, canvas, TRect::FromSize(width, height), selected);
+    return image;
+}
+
+// A picture of our own for an item's image: a red square with a blue dot on white.
+QImage Picture()
+{
+    QImage picture = Blank(16, 16, clWhite);
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 14; ++x)
+            picture.setPixel(x, y, ToPixel(x == 7 && y == 7 ? clBlue : clRed));
+    return picture;
+}
+
+// The colours of the pixels where the item's text is: those that differ from the same
+// item drawn without any.
+std::vector<TColor> TextColours(const QImage& withText, const QImage& without)
+{
+    std::vector<TColor> colours;
+    for (int y = 0; y < withText.height(); ++y)
+        for (int x = 0; x < withText.width(); ++x)
+            if (withText.pixel(x, y) != without.pixel(x, y))
+                colours.push_back(At(withText, x, y));
+    return colours;
+}
+
+bool Has(const std::vector<TColor>& colours, TColor colour)
+{
+    return std::find(colours.begin(), colours.end(), colour) != colours.end();
+}
+
+TEST(MenuSkin, MeasuresSeparatorsAndItemsByStyle)
+{
+    struct Row {
+        TsuiUIStyle style;
+        const char* caption;
+        const char* shortCut;
+        int height;
+    };
+    const Row rows[] = {
+        { WinXP, "-", "", 5 },
+        { MacOS, "-", "", 12 },
+        { WinXP, "&Open", "Ctrl+O", 21 },
+        { MacOS, "&Open", "Ctrl+O", 20 },
+        { BlueGlass, "--", "", 21 },
+        { DeepBlue, "", "", 21 },
+    };
+    for (const Row& row : rows) {
+        TsuiMenuSkin skin;
+        TsuiMenuItem* item = Styled(skin, row.style).Add(row.caption);
+        item->SetShortCutText(row.shortCut);
+        QImage probe = Blank(1, 1);
+        TCanvas canvas(probe);
+        int width = 0;
+        int height = 0;
+        skin.MeasureItem(*item, canvas, width, height);
+        SCOPED_TRACE(std::string(row.caption) + " in style " + std::to_string(row.style));
+        EXPECT_EQ(height, row.height);
+        EXPECT_EQ(width, canvas.TextWidth(row.caption) + canvas.TextWidth(row.shortCut) + 26 + 40);
+    }
+}
+
+TEST(MenuSkin, MacOSKeepsItsHeightsAndAnotherStyleBringsItsOwnBack)
+{
+    TsuiMenuSkin skin;
+    Styled(skin, MacOS).SetMenuItemHeight(30);
+    skin.SetSeparatorHeight(9);
+    EXPECT_EQ(skin.MenuItemHeight(), 20);
+    EXPECT_EQ(skin.SeparatorHeight(), 12);
+    Styled(skin, WinXP);
+    EXPECT_EQ(skin.MenuItemHeight(), 21);
+    EXPECT_EQ(skin.SeparatorHeight(), 5);
+    skin.SetMenuItemHeight(30);
+    EXPECT_EQ(skin.MenuItemHeight(), 30);
+    EXPECT_TRUE(skin.OwnerDraw());
+    skin.setProperty("OwnerDraw", false);
+    EXPECT_TRUE(skin.OwnerDraw());
+}
+
+// One row per look of an item, in every style: what the background shows and in which
+// colour the text is drawn.
+TEST(MenuSkin, DrawsEachItemStateInEveryStyle)
+{
+    enum class Ground { Plain, Highlight };
+    struct Row {
+        const char* state;
+        bool enabled, selected;
+        Ground ground;
+        bool greyText;
+    };
+    const Row rows[] = {
+        { "plain", true, false, Ground::Plain, false },
+        { "selected", true, true, Ground::Highlight, false },
+        { "disabled", false, false, Ground::Plain, true },
+        { "disabled and selected", false, true, Ground::Plain, true },
+    };
+    for (TsuiUIStyle style : kStyles) {
+        TsuiMenuSkin skin;
+        Styled(skin, style);
+        const int h = skin.MenuItemHeight();
+        const TRect r = TRect::FromSize(kWidth, h);
+        QImage plain = Blank(kWidth, h);
+        QImage highlight = Blank(kWidth, h);
+        {
+            TCanvas p(plain);
+            TCanvas s(highlight);
+            if (style == MacOS) {
+                DrawMacMenuItemBar(p, r);
+                DrawMacMenuSelect(s, r);
+            } else {
+                FillRectColor(p, { 0, 0, 26, h }, GetBuiltInColor(style, SUI_THEME_MenuBarColor));
+                FillRectColor(
+                    p, { 26, 0, kWidth, h }, GetBuiltInColor(style, SUI_THEME_MenuBackgroundColor));
+                FillRectColor(s, r, GetBuiltInColor(style, SUI_THEME_MenuSelectedBackgroundColor));
+                FrameRectColor(s, r, GetBuiltInColor(style, SUI_THEME_MenuSelectedBorderColor));
+            }
+        }
+        TsuiMenuItem* item = skin.Add("&Open");
+        TsuiMenuItem* blank = skin.Add("");
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.state) + " in style " + std::to_string(style));
+            item->SetEnabled(row.enabled);
+            blank->SetEnabled(row.enabled);
+            const QImage shot = Drawn(skin, *item, row.selected, h);
+            const QImage bare = Drawn(skin, *blank, row.selected, h);
+            EXPECT_EQ(bare, row.ground == Ground::Plain ? plain : highlight);
+            const std::vector<TColor> text = TextColours(shot, bare);
+            ASSERT_FALSE(text.empty());
+            EXPECT_EQ(shot.copy(0, 0, 30, h), bare.copy(0, 0, 30, h)) << "caption at x = 30";
+            const TColor expected = row.greyText ? 0x808080
+                : row.selected ? GetBuiltInColor(style, SUI_THEME_MenuSelectedFontColor)
+                               : GetBuiltInColor(style, SUI_THEME_MenuFontColor);
+            EXPECT_TRUE(Has(text, expected));
+        }
+    }
+}
+
+TEST(MenuSkin, DrawsSeparatorsAsALineOrTheMacBar)
+{
+    for (TsuiUIStyle style : kStyles) {
+        TsuiMenuSkin skin;
+        TsuiMenuItem* separator = Styled(skin, style).Add("-");
+        const int h = skin.SeparatorHeight();
+        QImage expected = Blank(kWidth, h);
+        TCanvas canvas(expected);
+        if (style == MacOS)
+            DrawMacMenuBar(canvas, TRect::FromSize(kWidth, h));
+        else {
+            FillRectColor(canvas, { 0, 0, 26, h }, GetBuiltInColor(style, SUI_THEME_MenuBarColor));
+            FillRectColor(canvas, { 26, 0, kWidth, h },
+                GetBuiltInColor(style, SUI_THEME_MenuBackgroundColor));
+            for (int x = 30; x < kWidth - 2; ++x)
+                canvas.SetPixel(x, 2, 0x848284);
+        }
+        EXPECT_EQ(Drawn(skin, *separator, true, h), expected) << "style " << style;
+    }
+}
+
+// The check mark, or the item's image on a black-framed box in SelectedColor; both grey
+// (no colour of their own left) on a disabled item.
+TEST(MenuSkin, DrawsTheCheckMarkOrTheImageOnItsBox)
+{
+    const QImage check = LoadSkinBitmap("MENU_CHECKED");
+    ASSERT_EQ(check.size(), QSize(16, 16));
+    for (TsuiUIStyle style : kStyles) {
+        TsuiMenuSkin skin;
+        Styled(skin, style).SetImages({ Picture() });
+        const int h = skin.MenuItemHeight();
+        TsuiMenuItem* item = skin.Add("");
+        const TColor selected = GetBuiltInColor(style, SUI_THEME_MenuSelectedBackgroundColor);
+        for (bool enabled : { true, false }) {
+            SCOPED_TRACE(std::string(enabled ? "enabled" : "disabled") + " in style "
+                + std::to_string(style));
+            item->SetEnabled(enabled);
+            item->SetChecked(true);
+            item->SetImageIndex(-1);
+            QImage shot = Drawn(skin, *item, false, h);
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    if (At(check, x, y) != clWhite) {
+                        const TColor pixel = At(shot, 4 + x, 3 + y);
+                        if (enabled)
+                            ASSERT_EQ(pixel, At(check, x, y)) << x << "," << y;
+                        else
+                            ASSERT_TRUE(pixel == ColorToRGB(clBtnShadow)
+                                || pixel == ColorToRGB(clBtnHighlight));
+                    }
+
+            item->SetImageIndex(0);
+            shot = Drawn(skin, *item, false, h);
+            for (int i = 0; i < 19; ++i) {
+                EXPECT_EQ(At(shot, 2 + i, 1), clBlack);
+                EXPECT_EQ(At(shot, 2 + i, 19), clBlack);
+                EXPECT_EQ(At(shot, 2, 1 + i), clBlack);
+                EXPECT_EQ(At(shot, 20, 1 + i), clBlack);
+            }
+            EXPECT_EQ(At(shot, 3, 2), selected);
+            EXPECT_EQ(At(shot, 19, 18), selected);
+            EXPECT_EQ(At(shot, 4, 3), selected) << "the picture's white is see-through";
+            EXPECT_EQ(At(shot, 11, 10), enabled ? clBlue : ColorToRGB(clBtnShadow));
+            EXPECT_EQ(At(shot, 6, 5), enabled ? clRed : ColorToRGB(clBtnShadow));
+
+            item->SetChecked(false);
+            shot = Drawn(skin, *item, false, h);
+            EXPECT_EQ(At(shot, 11, 10), enabled ? clBlue : ColorToRGB(clBtnShadow))
+                << "image alone";
+            EXPECT_NE(At(shot, 2, 1), clBlack) << "no box";
+            item->SetImageIndex(1);
+            EXPECT_EQ(Drawn(skin, *item, false, h), Drawn(skin, *skin.Add(""), false, h))
+                << "an index beyond the list shows nothing";
+        }
+    }
+}
+
+TEST(MenuSkin, DrawsTheDefaultItemBold)
+{
+    TsuiMenuSkin skin;
+    TsuiMenuItem* item = Styled(skin, WinXP).Add("Minimise");
+    TsuiMenuItem* other = skin.Add("Minimise");
+    auto inkOf = [&](const QAction& action) {
+        const QImage shot = Drawn(skin, action, false, 21);
+        return std::count(shot.bits(), shot.bits() + shot.sizeInBytes(), 0);
+    };
+    const auto regular = inkOf(*item);
+    item->SetDefault(true);
+    EXPECT_TRUE(item->Default());
+    EXPECT_GT(inkOf(*item), regular);
+    other->SetDefault(true);
+    EXPECT_FALSE(item->Default()) << "one default item per menu";
+}
+
+// The popup itself: a raised 3-pixel frame, then the items one under the other at their
+// measured heights, as wide as the widest, each drawn exactly as DrawItem draws it.
+TEST(MenuSkin, ThePopupLaysItsItemsOutAtTheirMeasuredSizes)
+{
+    for (TsuiUIStyle style : { MacOS, WinXP }) {
+        TsuiMenuSkin skin;
+        Styled(skin, style);
+        TsuiMenuItem* open = skin.Add("&Open");
+        open->SetShortCutText("Ctrl+O");
+        TsuiMenuItem* separator = skin.Add("-");
+        TsuiMenuItem* close = skin.Add("&Close");
+        QMenu& menu = *skin.Menu();
+        menu.setActiveAction(close);
+        const QImage shot = menu.grab().toImage();
+
+        QImage probe = Blank(1, 1);
+        TCanvas canvas(probe);
+        GetMenuFont(canvas.Font());
+        int width = 0, openHeight = 0, separatorHeight = 0, closeHeight = 0;
+        skin.MeasureItem(*open, canvas, width, openHeight);
+        skin.MeasureItem(*separator, canvas, width, separatorHeight);
+        int closeWidth = 0;
+        skin.MeasureItem(*close, canvas, closeWidth, closeHeight);
+        skin.MeasureItem(*open, canvas, width, openHeight);
+        SCOPED_TRACE("style " + std::to_string(style));
+        EXPECT_EQ(menu.actionGeometry(open), QRect(3, 3, width, openHeight));
+        EXPECT_EQ(menu.actionGeometry(separator), QRect(3, 3 + openHeight, width, separatorHeight));
+        EXPECT_EQ(menu.actionGeometry(close).top(), 3 + openHeight + separatorHeight);
+        EXPECT_EQ(shot.size(), QSize(width + 6, 6 + openHeight + separatorHeight + closeHeight));
+        EXPECT_EQ(
+            shot.copy(menu.actionGeometry(close)), Drawn(skin, *close, true, closeHeight, width));
+        EXPECT_EQ(At(shot, 0, 0), ColorToRGB(cl3DLight));
+        EXPECT_EQ(At(shot, shot.width() - 1, 5), ColorToRGB(cl3DDkShadow));
+    }
+}
+
+} // namespace
