@@ -17,6 +17,7 @@ constexpr TColor clGray = 0x808080;
 constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000u) == 0xFF000000u; }
 
 // System colours by number; their RGB values are in the one table of TColor.cpp.
+constexpr TColor clInactiveCaption = 0xFF000003;
 constexpr TColor clWindow = 0xFF000005;
 constexpr TColor clMenuText = 0xFF000007;
 constexpr TColor clWindowText = 0xFF000008;
