@@ -4,6 +4,7 @@
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
+#include "controls/SUIPopupMenu.h"
 #include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -26,4 +27,6 @@ void RegisterSkinnedControls(TClassRegistry& registry)
     registry.Register<TsuiSideChannel>();
     registry.Register<TsuiStatusBar>();
     registry.Register<TsuiURLLabel>();
+    registry.Register<TsuiPopupMenu>();
+    registry.Register<TsuiMenuItem>();
 }

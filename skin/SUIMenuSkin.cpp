@@ -130,7 +130,9 @@ void DrawRaisedFrame(TCanvas& canvas, const TRect& r)
 
 QImage OffscreenFor(const QRect& rect)
 {
-    return QImage(std::max(1, rect.width()), std::max(1, rect.height()), QImage::Format_RGB32);
+    QImage image(std::max(1, rect.width()), std::max(1, rect.height()), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
 }
 
 } // namespace
@@ -586,10 +588,10 @@ void TsuiMenuSkin::DrawItem(
 
 void TsuiMenuSkin::DrawMenuFrame(TCanvas& canvas, const TRect& windowRect) const
 {
-    if (m_flatMenu)
-        DrawMenuShadowFrame(canvas.Image(),
-            windowRect.Offset(canvas.ViewportOrigin().x, canvas.ViewportOrigin().y),
-            kFlatFrameColor, m_shadeColor);
-    else
-        DrawRaisedFrame(canvas, windowRect);
+    DrawRaisedFrame(canvas, windowRect);
+    if (m_flatMenu) {
+        const TPoint origin = canvas.ViewportOrigin();
+        DrawMenuShadowFrame(
+            canvas.Image(), windowRect.Offset(origin.x, origin.y), kFlatFrameColor, m_shadeColor);
+    }
 }

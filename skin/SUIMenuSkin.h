@@ -178,8 +178,8 @@ public:
     // Stored only.
     TColor BorderColor() const { return m_borderColor; }
     void SetBorderColor(TColor color) { m_borderColor = color; }
-    // A black and white frame with a shade in the style's FormBackgroundColor around the
-    // menu window instead of the desktop's raised one.
+    // A black and a white frame with a shade in the style's FormBackgroundColor, painted
+    // over the desktop's raised frame of the menu window.
     bool FlatMenu() const { return m_flatMenu; }
     void SetFlatMenu(bool flat) { m_flatMenu = flat; }
     // The font items are drawn in unless UseSystemFont.
@@ -202,7 +202,7 @@ public:
     // Draws the item into rect: bar and background or highlight, caption, shortcut, check
     // mark, image and sub-menu arrow. A disabled item is never drawn highlighted.
     void DrawItem(const QAction& item, TCanvas& canvas, const TRect& rect, bool selected) const;
-    // Draws the menu window's frame (flat or raised) into the window's image.
+    // Draws the menu window's 3-pixel frame, raised or flat, into the window's image.
     void DrawMenuFrame(TCanvas& canvas, const TRect& windowRect) const;
 
 protected:

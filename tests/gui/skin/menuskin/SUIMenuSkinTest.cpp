@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -290,6 +291,18 @@ TEST(MenuSkin, ThePopupLaysItsItemsOutAtTheirMeasuredSizes)
             shot.copy(menu.actionGeometry(close)), Drawn(skin, *close, true, closeHeight, width));
         EXPECT_EQ(At(shot, 0, 0), ColorToRGB(cl3DLight));
         EXPECT_EQ(At(shot, shot.width() - 1, 5), ColorToRGB(cl3DDkShadow));
+
+        // The flat frame: black, then white, with the shade along the top and the right.
+        skin.SetFlatMenu(true);
+        const QImage flat = menu.grab().toImage();
+        const int right = flat.width() - 1;
+        const TColor shade = GetBuiltInColor(style, SUI_THEME_FormBackgroundColor);
+        const TColor face = ColorToRGB(clBtnFace);
+        for (auto [x, y, colour] :
+            { std::tuple { 1, 0, shade }, { 0, 1, clBlack }, { 1, 2, clWhite }, { 2, 3, face },
+                { right, 5, shade }, { right - 1, 5, clBlack }, { right - 2, 5, clWhite } })
+            EXPECT_EQ(At(flat, x, y), colour) << x << "," << y;
+        EXPECT_EQ(flat.copy(menu.actionGeometry(close)), shot.copy(menu.actionGeometry(close)));
     }
 }
 
