@@ -32,7 +32,9 @@ constexpr std::string_view kSyllables =
     "wa wai wan wang wei wen weng wo wu xi xia xian xiang xiao xie xin xing xiong xiu xu "
     "xuan xue xun ya yan yang yao ye yi yin ying yo yong you yu yuan yue yun "
     "za zai zan zang zao ze zei zen zeng zha zhai zhan zhang zhao zhe zhei zhen zheng zhi "
-    "zhong zhou zhu zhua zhuai zhuan zhuang zhui zhun zhuo zi zong zou zu zuan zui zun zuo";
+    "zhong zhou zhu zhua zhuai zhuan zhuang zhui zhun zhuo zi zong zou zu zuan zui zun zuo "
+    // ü spelt out after j, q, x and y, where it is usually written u.
+    "jv jve jvan jvn qv qve qvan qvn xv xve xvan xvn yv yve yvan yvn";
 constexpr std::size_t kLongestSyllable = 6;
 
 // The vowels that carry tone marks, in tones 1 to 4, lower case then upper case.
@@ -216,8 +218,9 @@ public:
     // The reading that takes the longest syllable first wherever the rest still reads.
     std::size_t NaturalCount() const
     {
-        for (std::size_t count = 1; count <= m_maxCount; ++count)
-            if (First(0, count) == Longest(0))
+        std::size_t longest = Longest(0);
+        for (std::size_t count = 1; longest != 0 && count <= m_maxCount; ++count)
+            if (First(0, count) == longest)
                 return count;
         return 0;
     }
@@ -247,6 +250,10 @@ private:
 
     bool Fits(std::size_t pos, std::size_t length) const
     {
+        // Written pinyin sets an apostrophe before a syllable that starts with a, e or o
+        // (xi'an), so joined letters never split there: "xie" is never xi-e.
+        if (pos > 0 && std::string_view("aeo").find(m_run.letters[pos].base) != std::string_view::npos)
+            return false;
         if (!Syllables().contains(Bases(m_run.letters, pos, length)))
             return false;
         int marks = MarkCount(m_run.letters, pos, length);
@@ -325,6 +332,8 @@ TPinyin ParsePinyin(std::string_view text, std::size_t syllableCount)
         segmenters.emplace_back(run, maxCount);
         if (segmenters.back().NaturalCount() == 0) {
             std::string_view written = text.substr(run.begin, run.end - run.begin);
+            if (run.number != 0 && MarkCount(run.letters, 0, run.letters.size()) != 0)
+                throw TPinyinError(Quoted(written) + " has both a tone mark and a tone number");
             throw TPinyinError(Quoted(written) + " is no pinyin");
         }
     }
