@@ -2,6 +2,7 @@
 
 #include "platform/forms/TStatusBar.h"
 #include "platform/graphics/TCanvas.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIPublic.h"
 
 #include <QMouseEvent>
@@ -20,11 +21,11 @@ const QImage& GripBitmap()
     return grip;
 }
 
-// Whether the user may resize the window: a fixed-size window is one whose border does
-// not size.
-bool WindowIsSizeable(const QWidget& window)
+// Whether the user may resize the window: what its border allowed before the skinned
+// frame took it over.
+bool WindowIsSizeable(const TsuiForm& frame)
 {
-    return window.minimumSize() != window.maximumSize();
+    return frame.InitialBorderStyle() == TFormBorderStyle::Sizeable;
 }
 
 } // namespace
@@ -42,10 +43,7 @@ TsuiStatusBar::TsuiStatusBar(QWidget* parent)
 void TsuiStatusBar::SetPanelText(int index, const std::string& text)
 {
     Panel(index).SetText(QString::fromStdString(text));
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    NotifyAccessibleName();
 }
 
 std::string TsuiStatusBar::PanelText(int index) const
@@ -136,11 +134,10 @@ void TsuiStatusBar::mouseReleaseEvent(QMouseEvent* event)
 
 bool TsuiStatusBar::ShowsGrip() const
 {
-    const QWidget* frame = parentWidget();
-    if (!frame || !frame->inherits("TsuiForm"))
+    const auto* frame = qobject_cast<const TsuiForm*>(parentWidget());
+    if (!frame || frame->OwnerForm() != window())
         return false;
-    const QWidget* form = window();
-    return WindowIsSizeable(*form) && !form->isMaximized();
+    return WindowIsSizeable(*frame) && !window()->isMaximized();
 }
 
 void TsuiStatusBar::ResizeWindowTo(QPoint screenPoint) const

@@ -3,8 +3,8 @@
 #include "platform/forms/TLayoutReader.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIControl.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
-#include "support/StandInForm.h"
 
 #include <QAccessible>
 
@@ -47,7 +47,7 @@ protected:
 TEST(SkinnedControl, TakesItsFirstStyleFromTheFormThatOwnsItWhereverItSits)
 {
     TForm window;
-    new TsuiForm(&window, WinXP);
+    (new TsuiForm(&window))->SetUIStyle(WinXP);
     auto* panel = new QWidget(&window);
     auto* deep = new QWidget(panel);
     auto* probe = new TsuiProbe(deep);

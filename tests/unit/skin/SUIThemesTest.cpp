@@ -1,7 +1,7 @@
 #include "skin/SUIThemes.h"
 
+#include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
-#include "support/StandInForm.h"
 
 #include <QImage>
 #include <QMetaEnum>
@@ -204,9 +204,9 @@ TEST(GetFormUIStyle, NoFormMeansDeepBlue)
     EXPECT_EQ(GetFormUIStyle(&component), DeepBlue);
 
     QWidget window;
-    new TsuiForm(&window, WinXP);
+    (new TsuiForm(&window))->SetUIStyle(WinXP);
     QWidget inner(&window);
-    new TsuiForm(&inner, MacOS);
+    (new TsuiForm(&inner))->SetUIStyle(MacOS);
     // A control inside the window is no form, even when it holds a TsuiForm itself.
     EXPECT_EQ(GetFormUIStyle(&inner), DeepBlue);
 
@@ -216,21 +216,20 @@ TEST(GetFormUIStyle, NoFormMeansDeepBlue)
     EXPECT_EQ(GetFormUIStyle(&bare), DeepBlue);
 }
 
-TEST(GetFormUIStyle, FirstDirectTsuiFormGivesTheStyle)
+TEST(GetFormUIStyle, TheDirectTsuiFormGivesTheStyle)
 {
     QWidget window;
     QWidget* panel = new QWidget(&window);
-    new TsuiForm(panel, MacOS); // not a direct child
+    (new TsuiForm(panel))->SetUIStyle(MacOS); // not a direct child
     new TsuiFormLookalike(&window);
-    new TsuiForm(&window, Protein);
-    new TsuiForm(&window, BlueGlass);
+    (new TsuiForm(&window))->SetUIStyle(Protein);
     EXPECT_EQ(GetFormUIStyle(&window), Protein);
 }
 
 TEST(GetFormUIStyle, FormInFromThemeFileReportsIt)
 {
     QWidget window;
-    new TsuiForm(&window, FromThemeFile);
+    (new TsuiForm(&window))->SetUIStyle(FromThemeFile);
     EXPECT_EQ(GetFormUIStyle(&window), FromThemeFile);
 }
 

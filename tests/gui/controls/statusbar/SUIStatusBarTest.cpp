@@ -7,9 +7,9 @@
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
 #include "platform/forms/TStatusBar.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIThemes.h"
 #include "support/PixelImages.h"
-#include "support/StandInForm.h"
 
 #include <QAccessible>
 
@@ -20,12 +20,16 @@
 namespace {
 
 // A window with a skinned frame and a bar 294 x 25 at its bottom, directly on the frame
-// or on a page inside it.
+// or on a page inside it. A fixed-size window is fixed before the frame takes it over.
 struct TWindow {
-    explicit TWindow(TsuiUIStyle style, bool onFrame)
+    explicit TWindow(TsuiUIStyle style, bool onFrame, bool fixedSize = false)
     {
         window.setGeometry(100, 80, 300, 200);
-        auto* frame = new TsuiForm(&window, style);
+        if (fixedSize)
+            window.setFixedSize(window.size());
+        auto* frame = new TsuiForm(&window);
+        frame->SetUIStyle(style);
+        window.setGeometry(100, 80, 300, 200);
         frame->setGeometry(3, 0, 294, 197);
         QWidget* holder = onFrame ? frame : new QWidget(frame);
         holder->setGeometry(frame->rect());
@@ -67,9 +71,7 @@ TEST(StatusBar, DrawsItsGripOnlyDirectlyOnTheFrameOfASizeableWindowNotMaximised)
     for (TsuiUIStyle style : { MacOS, WinXP, DeepBlue, Protein, BlueGlass }) {
         const TColor background = GetBuiltInColor(style, SUI_THEME_FormBackgroundColor);
         for (const Row& row : rows) {
-            TWindow w(style, row.onFrame);
-            if (row.fixedSize)
-                w.window.setFixedSize(w.window.size());
+            TWindow w(style, row.onFrame, row.fixedSize);
             EXPECT_EQ(w.bar->UIStyle(), style) << "the frame's style";
             for (std::size_t i = 0; i < row.maximisedThenGrip.size(); i += 2) {
                 if (row.maximisedThenGrip[i])

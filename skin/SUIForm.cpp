@@ -1,0 +1,399 @@
+#include "skin/SUIForm.h"
+
+#include "platform/core/Exceptions.h"
+#include "platform/forms/TForm.h"
+#include "platform/graphics/TCanvas.h"
+#include "skin/SUIPublic.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+// The resize band reaches this far into the window on the left and top; on the right
+// and bottom the comparison is strict, so it is one pixel narrower there.
+constexpr int kEdgeBand = 5;
+
+constexpr long long kMaxExtent = QWIDGETSIZE_MAX;
+
+int ClampExtent(long long value) { return int(std::clamp(value, 0LL, kMaxExtent)); }
+
+// What the form's border allowed: none for a frameless window, a single line for one of
+// fixed size, else a sizing border.
+TFormBorderStyle BorderStyleOf(const QWidget& form)
+{
+    if (form.windowFlags() & Qt::FramelessWindowHint)
+        return TFormBorderStyle::None;
+    if (form.minimumSize() == form.maximumSize())
+        return TFormBorderStyle::Single;
+    return TFormBorderStyle::Sizeable;
+}
+
+void SetMinimumFormSize(QWidget& form, int width, int height)
+{
+    if (auto* framework = qobject_cast<TForm*>(&form)) {
+        framework->Constraints()->SetMinWidth(width);
+        framework->Constraints()->SetMinHeight(height);
+    } else {
+        form.setMinimumSize(width, height);
+    }
+}
+
+void ShowRefusal(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
+        QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Qt::CursorShape CursorFor(THitCode code)
+{
+    switch (code) {
+    case htLeft:
+    case htRight:
+        return Qt::SizeHorCursor;
+    case htTop:
+    case htBottom:
+        return Qt::SizeVerCursor;
+    case htTopLeft:
+    case htBottomRight:
+        return Qt::SizeFDiagCursor;
+    case htTopRight:
+    case htBottomLeft:
+        return Qt::SizeBDiagCursor;
+    case htClient:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+Qt::Edges EdgesFor(THitCode code)
+{
+    switch (code) {
+    case htLeft:
+        return Qt::LeftEdge;
+    case htRight:
+        return Qt::RightEdge;
+    case htTop:
+        return Qt::TopEdge;
+    case htBottom:
+        return Qt::BottomEdge;
+    case htTopLeft:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case htTopRight:
+        return Qt::TopEdge | Qt::RightEdge;
+    case htBottomLeft:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case htBottomRight:
+        return Qt::BottomEdge | Qt::RightEdge;
+    case htClient:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+TsuiForm::TsuiForm(QWidget* parent)
+    : TsuiControl(parent, TThemeLoss::WithChildren)
+{
+    QWidget* form = parent && parent->isWindow() ? parent : nullptr;
+    if (form)
+        for (const QObject* child : form->children())
+            if (child != this && child->isWidgetType() && child->inherits("TsuiForm"))
+                throw Exception("Sorry, You can create only one TsuiForm component in one form!");
+    m_ownerForm = form;
+    if (form) {
+        m_initialBorderStyle = BorderStyleOf(*form);
+        // A fixed-size window keeps its size limits; anything else gets a usable minimum.
+        if (m_initialBorderStyle != TFormBorderStyle::Single)
+            SetMinimumFormSize(*form, kMinFormWidth, kMinFormHeight);
+        m_savedNormalBounds = form->geometry();
+        m_createdMaximised = form->isMaximized();
+    }
+    m_menuBarColor = Color();
+    // Sized to the form first, so that re-applying the size for a new border keeps it.
+    Layout();
+    SetUIStyle(DeepBlue);
+    m_autoUpdateSub = false;
+    if (form) {
+        SetCaption(form->windowTitle());
+        TakeOverForm();
+    }
+}
+
+TsuiForm::~TsuiForm()
+{
+    if (m_resizeCursor)
+        QGuiApplication::restoreOverrideCursor();
+    if (m_ownerForm)
+        m_ownerForm->update();
+}
+
+void TsuiForm::TakeOverForm()
+{
+    QWidget& form = *m_ownerForm;
+    const bool shown = form.isVisible();
+    form.setWindowFlag(Qt::FramelessWindowHint, true);
+    if (shown)
+        form.show();
+    form.installEventFilter(this);
+    // The edges resize wherever the pointer is, over children too: the filter sees the
+    // window's mouse events before any widget does.
+    qApp->installEventFilter(this);
+}
+
+void TsuiForm::SetBorderColor(TColor color)
+{
+    m_borderColor = color;
+    Layout();
+}
+
+void TsuiForm::SetBorderWidth(int width)
+{
+    width = std::clamp(width, 0, QWIDGETSIZE_MAX);
+    // The height rule adds B div 2 on every application, so the same width set again
+    // must not grow the form.
+    if (width == m_borderWidth)
+        return;
+    const int panelWidth = Width();
+    const int panelHeight = Height();
+    m_borderWidth = width;
+    if (m_ownerForm) {
+        SetFormWidth(panelWidth);
+        SetFormHeight(panelHeight);
+    }
+    Layout();
+}
+
+void TsuiForm::SetTitleBarVisible(bool visible)
+{
+    if (visible == m_titleBarVisible)
+        return;
+    m_titleBarVisible = visible;
+    Layout();
+}
+
+void TsuiForm::SetMenuBarColor(TColor color) { m_menuBarColor = color; }
+
+void TsuiForm::SetMenuBarHeight(int height) { m_menuBarHeight = std::max(0, height); }
+
+void TsuiForm::SetFormPanel(TControl* panel)
+{
+    if (panel == this) {
+        ShowRefusal(m_ownerForm, "Sorry, you can't select the Form assign to FormPanel property");
+        return;
+    }
+    m_formPanel = panel;
+    if (!panel)
+        return;
+    panel->SetAlign(alClient);
+    if (panel->inherits("TsuiImagePanel"))
+        panel->SetCaption(QString());
+}
+
+void TsuiForm::SetFormWidth(int width)
+{
+    if (!m_ownerForm) {
+        SetWidth(width);
+        return;
+    }
+    m_ownerForm->resize(ClampExtent(width + 2LL * m_borderWidth), m_ownerForm->height());
+    Layout();
+}
+
+void TsuiForm::SetFormHeight(int height)
+{
+    if (!m_ownerForm) {
+        SetHeight(height);
+        return;
+    }
+    m_ownerForm->resize(
+        m_ownerForm->width(), ClampExtent(height + m_borderWidth + m_borderWidth / 2LL));
+    Layout();
+}
+
+THitCode TsuiForm::ResizeEdgeAt(QPoint p) const
+{
+    if (!m_ownerForm || m_ownerForm->isMaximized()
+        || m_initialBorderStyle != TFormBorderStyle::Sizeable)
+        return htClient;
+    const int w = m_ownerForm->width();
+    const int h = m_ownerForm->height();
+    const bool left = p.x() < kEdgeBand;
+    const bool top = p.y() < kEdgeBand;
+    const bool right = p.x() > w - kEdgeBand;
+    const bool bottom = p.y() > h - kEdgeBand;
+    if (left && top)
+        return htTopLeft;
+    if (right && top)
+        return htTopRight;
+    if (right && bottom)
+        return htBottomRight;
+    if (left && bottom)
+        return htBottomLeft;
+    if (left)
+        return htLeft;
+    if (top)
+        return htTop;
+    if (right)
+        return htRight;
+    if (bottom)
+        return htBottom;
+    return htClient;
+}
+
+void TsuiForm::ApplyStyle(const TsuiStyleSource& source)
+{
+    SetBorderColor(source.GetColor(SUI_THEME_FormBorderColor));
+    SetBorderWidth(source.GetInt(SUI_THEME_FormBorderWidthInt));
+    SetColor(source.GetColor(SUI_THEME_FormBackgroundColor));
+    SetMenuBarColor(Color());
+    m_backgroundTile = QImage();
+    if (UIStyle() == MacOS)
+        m_backgroundTile = LoadSkinBitmap("MACOS_FORM_BACKGROUND");
+    else if (UIStyle() == Protein)
+        m_backgroundTile = LoadSkinBitmap("PROTEIN_FORM_BACKGROUND");
+    if (m_autoUpdateSub)
+        ApplyStyleToChildren(this, UIStyle(), FileTheme());
+    Layout();
+    update();
+}
+
+void TsuiForm::Paint(TCanvas& canvas) const
+{
+    const TRect all = TRect::FromSize(canvas.Width(), canvas.Height());
+    if (!m_backgroundTile.isNull()) {
+        TilePicture(canvas, m_backgroundTile, all);
+        return;
+    }
+    canvas.Brush.Style = TBrushStyle::Solid;
+    canvas.Brush.Color = Color();
+    canvas.FillRect(all);
+}
+
+void TsuiForm::CaptionChanged()
+{
+    TsuiControl::CaptionChanged();
+    if (!m_ownerForm)
+        return;
+    if (auto* framework = qobject_cast<TControl*>(m_ownerForm.data()))
+        framework->SetCaption(Caption());
+    else
+        m_ownerForm->setWindowTitle(Caption());
+}
+
+void TsuiForm::Layout()
+{
+    if (!m_ownerForm)
+        return;
+    const long long b = m_borderWidth;
+    const long long t = m_titleBarVisible ? 0 : b;
+    const long long w = m_ownerForm->width();
+    const long long h = m_ownerForm->height();
+    SetBounds(int(b), int(t), ClampExtent(w - 2 * b), ClampExtent(h - b - t));
+    m_ownerForm->update();
+}
+
+void TsuiForm::PaintBorder(QWidget& form) const
+{
+    const int b = m_borderWidth;
+    const int w = form.width();
+    const int h = form.height();
+    QPainter painter(&form);
+    const QColor color = ToQColor(m_borderColor);
+    painter.fillRect(QRect(0, 0, b, h), color);
+    painter.fillRect(QRect(0, h - b, w, b), color);
+    painter.fillRect(QRect(w - b, 0, b, h), color);
+}
+
+void TsuiForm::FormResized()
+{
+    QWidget& form = *m_ownerForm;
+    if (m_createdMaximised && !form.isMaximized()) {
+        m_createdMaximised = false;
+        form.setGeometry(m_savedNormalBounds);
+    }
+    // A frameless window maximised by hand would cover the task bar.
+    if (form.isMaximized() && m_initialBorderStyle != TFormBorderStyle::None && form.screen()) {
+        const QRect area = form.screen()->availableGeometry();
+        // Through the window, so the widget stays maximised.
+        if (form.geometry() != area && form.windowHandle())
+            form.windowHandle()->setGeometry(area);
+    }
+    Layout();
+}
+
+bool TsuiForm::FilterEdgeMouse(QWidget* form, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const THitCode code = ResizeEdgeAt(form->mapFromGlobal(mouse->globalPosition().toPoint()));
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (code == htClient || mouse->button() != Qt::LeftButton || !form->windowHandle())
+            return false;
+        form->windowHandle()->startSystemResize(EdgesFor(code));
+        return true;
+    }
+    // A drag that started inside keeps its own cursor.
+    if (mouse->buttons() != Qt::NoButton)
+        return false;
+    if (code != htClient) {
+        if (m_resizeCursor)
+            QGuiApplication::changeOverrideCursor(CursorFor(code));
+        else
+            QGuiApplication::setOverrideCursor(CursorFor(code));
+        m_resizeCursor = true;
+    } else if (m_resizeCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_resizeCursor = false;
+    }
+    return false;
+}
+
+bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
+{
+    QWidget* form = m_ownerForm;
+    if (!form)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+        if (watched == form->windowHandle())
+            return FilterEdgeMouse(form, event);
+        return false;
+    }
+    if (watched != form)
+        return false;
+    switch (type) {
+    case QEvent::Paint:
+        // The form paints itself first; the border goes over it.
+        static_cast<QObject*>(form)->event(event);
+        PaintBorder(*form);
+        return true;
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        static_cast<QObject*>(form)->event(event);
+        FormResized();
+        return true;
+    case QEvent::Leave:
+        if (m_resizeCursor) {
+            QGuiApplication::restoreOverrideCursor();
+            m_resizeCursor = false;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+TsuiForm* FindFormFrame(const QWidget* widget)
+{
+    if (!widget)
+        return nullptr;
+    return widget->window()->findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly);
+}
