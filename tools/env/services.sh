@@ -1,5 +1,5 @@
-# Sourced by run.sh and test.sh: a private X display and a PulseAudio server with a null
-# sink, both ended when the calling script exits.
+# Sourced by run.sh and test.sh: a private X display with a window manager and a PulseAudio
+# server with a null sink, all ended when the calling script exits.
 
 zintaro_start_display() {
   if [[ -n "${ZINTARO_KEEP_DISPLAY:-}" && -n "${DISPLAY:-}" ]]; then return; fi
@@ -10,11 +10,26 @@ zintaro_start_display() {
     ZINTARO_XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return
+      xdpyinfo >/dev/null 2>&1 && { zintaro_start_window_manager; return; }
       sleep 0.1
     done
   done
   echo "Could not start Xvfb" >&2
+  return 1
+}
+
+# Moving, resizing, maximising and iconifying a frameless window are the window manager's
+# work; the display gets one that binds no keys.
+zintaro_start_window_manager() {
+  local config
+  config="$(dirname "${BASH_SOURCE[0]}")/openbox-rc.xml"
+  openbox --sm-disable --config-file "$config" >/dev/null 2>&1 &
+  ZINTARO_WM_PID=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.1
+  done
+  echo "Could not start the window manager" >&2
   return 1
 }
 
@@ -44,6 +59,7 @@ zintaro_start_sound() {
 
 zintaro_stop_services() {
   [[ -n "${ZINTARO_PULSE_PID:-}" ]] && kill "$ZINTARO_PULSE_PID" 2>/dev/null
+  [[ -n "${ZINTARO_WM_PID:-}" ]] && kill "$ZINTARO_WM_PID" 2>/dev/null
   [[ -n "${ZINTARO_XVFB_PID:-}" ]] && kill "$ZINTARO_XVFB_PID" 2>/dev/null
   return 0
 }
