@@ -1,6 +1,7 @@
 #include "skin/SUITitleBar.h"
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/WrappingInt.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
 
@@ -53,6 +54,12 @@ int BaseFrame(TsuiTitleBarBtnType type)
         break;
     }
     return 0;
+}
+
+// A button's picture placed at (left, top); far-off values wrap.
+TRect ButtonRect(int left, int top, QSize size)
+{
+    return { left, top, WrappingAdd(left, size.width()), WrappingAdd(top, size.height()) };
 }
 
 // Misuse of a property is told in a dialog; the property keeps its value.
@@ -504,7 +511,8 @@ bool TsuiTitleBar::FormMaximized() const
 TsuiTitleBar::TArrangement TsuiTitleBar::Arrange() const
 {
     TArrangement result;
-    int x = width() + m_rightBtnXOffset + 1;
+    // Offsets, gaps and tops may come from a theme file: sums wrap rather than overflow.
+    int x = WrappingAdd(WrappingAdd(width(), m_rightBtnXOffset), 1);
     int controlBox = -1;
     for (int i = 0; i < m_buttons.Count(); ++i) {
         const TsuiTitleBarButton& button = m_buttons.Item(i);
@@ -515,17 +523,17 @@ TsuiTitleBar::TArrangement TsuiTitleBar::Arrange() const
             continue;
         }
         const QSize size = button.PicNormal().size();
-        x -= size.width() + m_buttonInterval + 1;
+        x = WrappingSub(x, WrappingAdd(WrappingAdd(size.width(), m_buttonInterval), 1));
         result.buttons.push_back(
-            { i, { x, button.Top(), x + size.width(), button.Top() + size.height() } });
+            { i, ButtonRect(x, button.Top(), size) });
     }
     int y = m_leftBtnXOffset;
     if (controlBox >= 0) {
         const TsuiTitleBarButton& button = m_buttons.Item(controlBox);
         const QSize size = button.PicNormal().size();
         result.buttons.push_back(
-            { controlBox, { y, button.Top(), y + size.width(), button.Top() + size.height() } });
-        y += m_drawAppIcon ? kAppIconAdvance : size.width() + kControlBoxGap;
+            { controlBox, ButtonRect(y, button.Top(), size) });
+        y = WrappingAdd(y, m_drawAppIcon ? kAppIconAdvance : size.width() + kControlBoxGap);
     }
     result.captionLeft = y == 0 ? kBareCaptionIndent : y;
     result.captionRight = x;
@@ -587,6 +595,8 @@ QRegion TsuiTitleBar::WindowRegion(QSize size, int roundCorner)
     const QRect window(QPoint(0, 0), size);
     if (roundCorner <= 0)
         return window;
+    // A corner larger than the window rounds it no further.
+    roundCorner = std::min(roundCorner, std::max(size.width(), size.height()) + 1);
     // A rounded rectangle one pixel wider and higher than the window, its corners cut by an
     // r x r ellipse...
     const int w = size.width() + 1;
@@ -661,14 +671,14 @@ void TsuiTitleBar::PaintSections(TCanvas& canvas) const
         TRect target;
         switch (section.Align()) {
         case suiLeft:
-            target = { left + 1, 0, left + w + 1, h };
-            left += w;
+            target = { WrappingAdd(left, 1), 0, WrappingAdd(WrappingAdd(left, w), 1), h };
+            left = WrappingAdd(left, w);
             break;
         case suiRight:
-            if (width() - left < w)
+            if (int64_t(width()) - left < w)
                 continue;
-            target = { right - w - 1, 0, right - 1, h };
-            right -= w;
+            target = { WrappingSub(WrappingSub(right, w), 1), 0, right - 1, h };
+            right = WrappingSub(right, w);
             break;
         case suiClient:
             client = &section;
@@ -709,23 +719,25 @@ void TsuiTitleBar::PaintCaption(TCanvas& canvas, int left, int right) const
     if (!m_formActive)
         canvas.Font().SetColor(clInactiveCaption);
     canvas.Brush.Style = TBrushStyle::Clear;
-    const std::string text = FitCaption(Caption().toStdString(), right - left,
+    const std::string text = FitCaption(Caption().toStdString(), WrappingSub(right, left),
         [&canvas](const std::string& s) { return canvas.TextWidth(s); });
     if (text.empty())
         return;
-    const int top = (m_captionBandHeight - canvas.TextHeight(text)) / 2 + m_captionTop;
+    const int top
+        = WrappingAdd((m_captionBandHeight - canvas.TextHeight(text)) / 2, m_captionTop);
     canvas.TextOut(left, top, text);
 }
 
 void TsuiTitleBar::PaintOutline(TCanvas& canvas) const
 {
-    if (UIStyle() == WinXP || m_roundCorner == 0 || !OnSkinnedFrame())
+    if (UIStyle() == WinXP || m_roundCorner <= 0 || !OnSkinnedFrame())
         return;
     canvas.Pen.Color = m_outlineColor;
     canvas.Pen.Style = TPenStyle::Solid;
     canvas.Brush.Style = TBrushStyle::Clear;
-    canvas.RoundRect({ -1, 0, width() + 1, height() + kOutlineOverhang }, m_roundCorner + 1,
-        m_roundCorner);
+    const int radius = std::min(m_roundCorner, width() + height() + kOutlineOverhang);
+    canvas.RoundRect(
+        { -1, 0, width() + 1, height() + kOutlineOverhang }, radius + 1, radius);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------

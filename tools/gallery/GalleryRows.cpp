@@ -8,6 +8,7 @@
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
+#include "skin/SUITitleBar.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/GalleryStates.h"
 
@@ -419,6 +420,45 @@ void AddTrackBarRows(TGallerySheet& sheet)
     });
 }
 
+// A bare title bar with the main window's caption, cut short by the narrow cell.
+TsuiTitleBar& MakeTitleBar(TGalleryCell& cell)
+{
+    auto* bar = new TsuiTitleBar(&cell);
+    cell.Dress(*bar);
+    bar->SetAlign(TControl::alNone);
+    bar->SetCaption("Varnel  Zintaro");
+    return Place(*bar, 156, bar->Height());
+}
+
+QPoint CloseButtonCentre(const TsuiTitleBar& bar)
+{
+    const TRect close = bar.Arrange().buttons.front().rect;
+    return { (close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2 };
+}
+
+void AddTitleBarRows(TGallerySheet& sheet)
+{
+    // The tallest built-in title bar.
+    constexpr int kRowHeight = 33;
+    sheet.AddSection("Title bar");
+    sheet.AddRow("active", kRowHeight, [](TGalleryCell& cell) { MakeTitleBar(cell); });
+    sheet.AddRow("close button hot", kRowHeight, [](TGalleryCell& cell) {
+        TsuiTitleBar& bar = MakeTitleBar(cell);
+        Pin(bar);
+        const QPoint at = CloseButtonCentre(bar);
+        QMouseEvent move(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+            Qt::NoModifier);
+        QApplication::sendEvent(&bar, &move);
+    });
+    sheet.AddRow("close button pressed", kRowHeight, [](TGalleryCell& cell) {
+        TsuiTitleBar& bar = MakeTitleBar(cell);
+        Pin(bar);
+        Push(bar, CloseButtonCentre(bar));
+    });
+    sheet.AddRow("window inactive", kRowHeight,
+        [](TGalleryCell& cell) { MakeTitleBar(cell).SetFormActive(false); });
+}
+
 void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
@@ -431,4 +471,5 @@ void AddAllRows(TGallerySheet& sheet)
     AddPageControlRows(sheet);
     AddSideChannelRows(sheet);
     AddStatusBarRows(sheet);
+    AddTitleBarRows(sheet);
 }

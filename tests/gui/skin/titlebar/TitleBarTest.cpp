@@ -4,6 +4,7 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
+#include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
 #include "support/PixelImages.h"
 #include "support/StandInForm.h"
@@ -300,6 +301,26 @@ TEST(TitleBar, PaintsTheCaptionInTheStylesColourOrGreyWhileInactive)
                 count += At(with, x, y) != At(without, x, y) && At(with, x, y) == row.colour;
         EXPECT_GT(count, 40) << int(row.style) << row.active;
     }
+}
+
+TEST(TitleBar, TakesItsLookFromAThemeWithoutResettingTheCaptionColour)
+{
+    TWindow w(FromThemeFile);
+    w.bar->Font()->SetColor(clRed);
+    TsuiFileTheme theme;
+    theme.SetThemeFile(ZINTARO_SOURCE_DIR "/resources/themes/Jade.theme");
+    w.bar->SetFileTheme(&theme);
+
+    EXPECT_EQ(w.bar->Font()->Color(), clRed);
+    QImage left;
+    theme.GetBitmap(SUI_THEME_TitleBarLeftImage, &left);
+    ASSERT_FALSE(left.isNull());
+    EXPECT_EQ(w.bar->Sections().Item(0).Picture(), left);
+    EXPECT_EQ(w.bar->Buttons().Item(0).UIStyle(), FromThemeFile);
+    EXPECT_EQ(w.bar->LeftBtnXOffset(), theme.GetInt(SUI_THEME_TitleBarButtonLeftOffsetInt));
+
+    w.bar->SetUIStyle(MacOS);
+    EXPECT_EQ(w.bar->Font()->Color(), clBlack);
 }
 
 TEST(TitleBar, MaximiseButtonShowsRestoreWhileTheWindowIsMaximised)
