@@ -4,6 +4,7 @@
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
 #include "controls/SUIPageControl.h"
+#include "controls/SUIPopupMenu.h"
 #include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -16,6 +17,8 @@
 #include "skin/SUIStyledControl.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -394,6 +397,57 @@ void AddStatusBarRows(TGallerySheet& sheet)
     });
 }
 
+// Our own 16 x 16 picture for a menu item: a jade tile on white, which is see-through.
+QImage MenuItemPicture()
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(20, 90, 60));
+    painter.setBrush(QColor(60, 170, 120));
+    painter.drawRect(QRect(2, 3, 11, 9));
+    return picture;
+}
+
+// A popup menu as it looks open with one item under the mouse. An open menu is a window
+// of its own, so the cell shows a picture of it.
+void MakeOpenMenu(TGalleryCell& cell, bool flat, int highlighted)
+{
+    auto* menu = new TsuiPopupMenu(&cell);
+    cell.Dress(*menu);
+    menu->SetFlatMenu(flat);
+    menu->SetImages({ MenuItemPicture() });
+    TsuiMenuItem* open = menu->Add("&Open");
+    open->SetShortCutText("Ctrl+O");
+    open->SetDefault(true);
+    menu->Add("-");
+    menu->Add("&Replay")->SetChecked(true);
+    TsuiMenuItem* picture = menu->Add("&Picture");
+    picture->SetChecked(true);
+    picture->SetImageIndex(0);
+    menu->Add("&Download")->SetEnabled(false);
+    menu->Add("&Recent")->Add("Demo");
+    menu->Add("E&xit")->SetShortCutText("Alt+F4");
+    QMenu& shown = *menu->Menu();
+    shown.setActiveAction(shown.actions().at(highlighted));
+    shown.resize(shown.sizeHint());
+    auto* shot = new QLabel(&cell);
+    shot->setPixmap(shown.grab());
+    shot->move(kGalleryCellPad, kGalleryCellPad);
+    shot->adjustSize();
+}
+
+void AddPopupMenuRows(TGallerySheet& sheet)
+{
+    // The tallest built-in menu: six items and a separator in MacOS.
+    constexpr int kRowHeight = 138;
+    sheet.AddSection("Popup menu");
+    sheet.AddRow("open, on the default item", kRowHeight,
+        [](TGalleryCell& cell) { MakeOpenMenu(cell, false, 0); });
+    sheet.AddRow("flat, on the disabled item", kRowHeight,
+        [](TGalleryCell& cell) { MakeOpenMenu(cell, true, 4); });
+}
+
 void AddTrackBarRows(TGallerySheet& sheet)
 {
     sheet.AddSection("Track bar (0 to 30)");
@@ -471,5 +525,6 @@ void AddAllRows(TGallerySheet& sheet)
     AddPageControlRows(sheet);
     AddSideChannelRows(sheet);
     AddStatusBarRows(sheet);
+    AddPopupMenuRows(sheet);
     AddTitleBarRows(sheet);
 }

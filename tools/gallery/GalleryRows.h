@@ -13,6 +13,7 @@ void AddTrackBarRows(TGallerySheet& sheet);
 void AddPageControlRows(TGallerySheet& sheet);
 void AddSideChannelRows(TGallerySheet& sheet);
 void AddStatusBarRows(TGallerySheet& sheet);
+void AddPopupMenuRows(TGallerySheet& sheet);
 
 // Every control kind, in the order the sheet shows them.
 void AddAllRows(TGallerySheet& sheet);
