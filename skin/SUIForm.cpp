@@ -117,6 +117,8 @@ TsuiForm::TsuiForm(QWidget* parent)
         m_savedNormalBounds = form->geometry();
         m_createdMaximised = form->isMaximized();
     }
+    m_titleBar = new TsuiTitleBar(this);
+    m_titleBar->SetInitialBorderSizeable(m_initialBorderStyle == TFormBorderStyle::Sizeable);
     m_menuBarColor = Color();
     // Sized to the form first, so that re-applying the size for a new border keeps it.
     Layout();
@@ -177,7 +179,27 @@ void TsuiForm::SetTitleBarVisible(bool visible)
     if (visible == m_titleBarVisible)
         return;
     m_titleBarVisible = visible;
+    m_titleBar->SetVisible(visible);
+    m_titleBar->SetTop(0);
     Layout();
+}
+
+bool TsuiForm::ClearCollection(std::string_view collection)
+{
+    if (collection == "TitleBarButtons")
+        return m_titleBar->ClearCollection("Buttons");
+    if (collection == "TitleBarSections")
+        return m_titleBar->ClearCollection("Sections");
+    return false;
+}
+
+QObject* TsuiForm::AddCollectionItem(std::string_view collection)
+{
+    if (collection == "TitleBarButtons")
+        return m_titleBar->AddCollectionItem("Buttons");
+    if (collection == "TitleBarSections")
+        return m_titleBar->AddCollectionItem("Sections");
+    return nullptr;
 }
 
 void TsuiForm::SetMenuBarColor(TColor color) { m_menuBarColor = color; }
@@ -255,6 +277,8 @@ void TsuiForm::ApplyStyle(const TsuiStyleSource& source)
     SetBorderWidth(source.GetInt(SUI_THEME_FormBorderWidthInt));
     SetColor(source.GetColor(SUI_THEME_FormBackgroundColor));
     SetMenuBarColor(Color());
+    m_titleBar->SetFileTheme(FileTheme());
+    m_titleBar->SetUIStyle(UIStyle());
     m_backgroundTile = QImage();
     if (UIStyle() == MacOS)
         m_backgroundTile = LoadSkinBitmap("MACOS_FORM_BACKGROUND");
@@ -281,6 +305,7 @@ void TsuiForm::Paint(TCanvas& canvas) const
 void TsuiForm::CaptionChanged()
 {
     TsuiControl::CaptionChanged();
+    m_titleBar->SetCaption(Caption());
     if (!m_ownerForm)
         return;
     if (auto* framework = qobject_cast<TControl*>(m_ownerForm.data()))
@@ -328,6 +353,8 @@ void TsuiForm::FormResized()
             form.windowHandle()->setGeometry(area);
     }
     Layout();
+    m_titleBar->UpdateMaxButtons();
+    m_titleBar->ApplyRegion();
 }
 
 bool TsuiForm::FilterEdgeMouse(QWidget* form, QEvent* event)
@@ -380,6 +407,10 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         static_cast<QObject*>(form)->event(event);
         FormResized();
         return true;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        m_titleBar->SetFormActive(type == QEvent::WindowActivate);
+        return false;
     case QEvent::Leave:
         if (m_resizeCursor) {
             QGuiApplication::restoreOverrideCursor();

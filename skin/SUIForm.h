@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/forms/TLayoutReader.h"
 #include "skin/SUIControl.h"
+#include "skin/SUITitleBar.h"
 
 #include <QImage>
 #include <QPointer>
@@ -22,14 +24,21 @@ enum THitCode : int {
 };
 
 // The skinned frame: dropped on a top-level form, it makes the form frameless, covers it
-// but for a coloured border strip on the left, right and bottom, lets the edges resize the
-// window, and passes its style on. The application's controls go inside it.
-class TsuiForm : public TsuiControl {
+// but for a coloured border strip on the left, right and bottom, carries the skinned title
+// bar at its top, lets the edges resize the window, and passes its style on to the bar and
+// (when asked) to its children. The application's controls go inside it. The title bar's
+// settings are published here under TitleBar... names and read and write the bar itself;
+// Font is the bar's caption font.
+class TsuiForm : public TsuiControl, public ICollectionOwner {
     Q_OBJECT
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE SetUIStyleAutoUpdateSub)
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE SetTitleBarVisible)
+    Q_PROPERTY(bool TitleBarCustom READ TitleBarCustom WRITE SetTitleBarCustom)
+    Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE SetTitleBarDrawAppIcon)
+    Q_PROPERTY(int RoundCorner READ RoundCorner WRITE SetRoundCorner)
+    Q_PROPERTY(TFont* Font READ TitleBarFont)
     Q_PROPERTY(quint32 MenuBarColor READ MenuBarColor WRITE SetMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
     Q_PROPERTY(TControl* FormPanel READ FormPanel WRITE SetFormPanel)
@@ -58,6 +67,20 @@ public:
     void SetBorderWidth(int width);
     bool TitleBarVisible() const { return m_titleBarVisible; }
     void SetTitleBarVisible(bool visible);
+    bool TitleBarCustom() const { return m_titleBar->Custom(); }
+    void SetTitleBarCustom(bool custom) { m_titleBar->SetCustom(custom); }
+    bool TitleBarDrawAppIcon() const { return m_titleBar->DrawAppIcon(); }
+    void SetTitleBarDrawAppIcon(bool draw) { m_titleBar->SetDrawAppIcon(draw); }
+    int RoundCorner() const { return m_titleBar->RoundCorner(); }
+    void SetRoundCorner(int radius) { m_titleBar->SetRoundCorner(radius); }
+    TFont* TitleBarFont() const { return m_titleBar->Font(); }
+    TsuiTitleBar& TitleBar() const { return *m_titleBar; }
+    TsuiTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick() { return m_titleBar->OnCustomBtnsClick; }
+    TsuiTitleBarButtonClickEvent& OnTitleBarHelpBtnClick() { return m_titleBar->OnHelpBtnClick; }
+
+    // The lists "TitleBarButtons" and "TitleBarSections" are the bar's.
+    bool ClearCollection(std::string_view collection) override;
+    QObject* AddCollectionItem(std::string_view collection) override;
     TColor MenuBarColor() const { return m_menuBarColor; }
     void SetMenuBarColor(TColor color);
     int MenuBarHeight() const { return m_menuBarHeight; }
@@ -87,6 +110,7 @@ private:
     bool FilterEdgeMouse(QWidget* target, QEvent* event);
 
     QPointer<QWidget> m_ownerForm;
+    TsuiTitleBar* m_titleBar = nullptr;
     TFormBorderStyle m_initialBorderStyle = TFormBorderStyle::Sizeable;
     TColor m_borderColor = 0x000000;
     QPointer<TControl> m_formPanel;

@@ -1,5 +1,7 @@
 #include "platform/core/Exceptions.h"
+#include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
+#include "platform/forms/TLayoutReader.h"
 #include "skin/SUIForm.h"
 #include "skin/SUIPublic.h"
 #include "support/PixelImages.h"
@@ -45,7 +47,9 @@ TEST(SkinnedForm, CoversTheFormButForItsBorderStrips)
     EXPECT_EQ(At(shot, 400, 488), border);
     EXPECT_NE(At(shot, 400, 487), border);
 
+    EXPECT_EQ(frame.TitleBar().geometry(), QRect(0, 0, 748, 29));
     frame.SetTitleBarVisible(false);
+    EXPECT_FALSE(frame.TitleBar().isVisible());
     EXPECT_EQ(frame.geometry(), QRect(3, 3, 748, 485));
     const QImage hidden = framed.form.grab().toImage();
     EXPECT_EQ(At(hidden, 400, 0), clWhite) << "the top strip shows the form itself";
@@ -103,22 +107,22 @@ TEST(SkinnedForm, EdgesResizeOnlyASizeableNormalWindow)
 TEST(SkinnedForm, StyleGivesBorderBackgroundAndMenuBarColour)
 {
     for (TsuiUIStyle style : { MacOS, WinXP, DeepBlue, Protein, BlueGlass }) {
-        TFramedForm framed(style, { 200, 120 });
+        TFramedForm framed(style, { 300, 200 });
         TsuiForm& frame = *framed.frame;
         const int b = GetBuiltInInt(style, SUI_THEME_FormBorderWidthInt);
         EXPECT_EQ(frame.BorderColor(), GetBuiltInColor(style, SUI_THEME_FormBorderColor));
         EXPECT_EQ(frame.BorderWidth(), b);
         EXPECT_EQ(frame.MenuBarColor(), frame.Color());
         const QImage shot = framed.form.grab().toImage();
-        EXPECT_EQ(At(shot, b - 1, 60), frame.BorderColor()) << int(style);
-        EXPECT_EQ(At(shot, 199, 60), frame.BorderColor()) << int(style);
+        EXPECT_EQ(At(shot, b - 1, 150), frame.BorderColor()) << int(style);
+        EXPECT_EQ(At(shot, shot.width() - 1, 150), frame.BorderColor()) << int(style);
         const char* tileName = style == MacOS ? "MACOS_FORM_BACKGROUND"
             : style == Protein                ? "PROTEIN_FORM_BACKGROUND"
                                               : nullptr;
         // The tiles start at the frame's own origin.
-        const TColor inside = tileName ? At(LoadSkinBitmap(tileName), 13 % 8, 61 % 8)
+        const TColor inside = tileName ? At(LoadSkinBitmap(tileName), 13 % 8, 151 % 8)
                                        : GetBuiltInColor(style, SUI_THEME_FormBackgroundColor);
-        EXPECT_EQ(At(shot, b + 13, 61), inside) << int(style);
+        EXPECT_EQ(At(shot, b + 13, 151), inside) << int(style);
     }
     TFramedForm xp;
     EXPECT_EQ(xp.frame->BorderColor(), 0xC82C00u);
@@ -181,6 +185,114 @@ TEST(SkinnedForm, AFormCreatedMaximisedRestoresTheBoundsItWasCreatedWith)
     form.showNormal();
     QApplication::processEvents();
     EXPECT_EQ(form.geometry(), QRect(40, 50, 300, 200));
+}
+
+TEST(SkinnedForm, ActivationColoursTheCaption)
+{
+    TFramedForm framed;
+    EXPECT_TRUE(framed.frame->TitleBar().FormActive()) << "starts active";
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&framed.form, &deactivate);
+    EXPECT_FALSE(framed.frame->TitleBar().FormActive());
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&framed.form, &activate);
+    EXPECT_TRUE(framed.frame->TitleBar().FormActive());
+}
+
+TEST(SkinnedForm, ReadsTheMainWindowsStoredSettings)
+{
+    TClassRegistry registry;
+    registry.Register<TsuiForm>();
+    TForm form;
+    ReadLayout(R"(object f: TForm
+  Width = 762
+  Height = 517
+  object sFrm_main: TsuiForm
+    Left = 3
+    Top = 0
+    Width = 748
+    Height = 487
+    TitleBarCustom = False
+    UIStyle = WinXP
+    UIStyleAutoUpdateSub = False
+    BorderColor = $C82C00
+    BorderWidth = 3
+    Color = clWhite
+    Caption = 'Varnel  Zintaro'
+    TitleBarButtons = <
+      item
+        UIStyle = WinXP
+        ButtonType = suiControlBox
+        Transparent = False
+        Top = 5
+      end
+      item
+        UIStyle = WinXP
+        ButtonType = suiClose
+        Transparent = False
+        Top = 5
+      end
+      item
+        Visible = False
+        UIStyle = WinXP
+        ButtonType = suiMax
+        Transparent = False
+        Top = 5
+      end
+      item
+        UIStyle = WinXP
+        ButtonType = suiMin
+        Transparent = False
+        Top = 5
+      end>
+    TitleBarSections = <
+      item
+        AutoSize = True
+        Width = 35
+        Align = suiLeft
+        Stretch = False
+      end
+      item
+        AutoSize = True
+        Width = 35
+        Align = suiRight
+        Stretch = False
+      end
+      item
+        AutoSize = False
+        Width = 10
+        Align = suiClient
+        Stretch = True
+      end>
+    TitleBarDrawAppIcon = False
+    Font.Name = 'Tahoma'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = clWhite
+    MenuBarColor = $DEEBEF
+    MenuBarHeight = 22
+    RoundCorner = 13
+  end
+end)",
+        form, registry, form.Handlers());
+    auto* frame = form.findChild<TsuiForm*>("sFrm_main");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(form.size(), QSize(754, 491));
+    EXPECT_EQ(frame->geometry(), QRect(3, 0, 748, 488));
+    EXPECT_EQ(form.windowTitle(), "Varnel  Zintaro");
+    EXPECT_EQ(frame->Color(), clWhite) << "the colour stored after the style wins";
+    EXPECT_EQ(frame->MenuBarColor(), 0xDEEBEFu);
+    const TsuiTitleBar& bar = frame->TitleBar();
+    EXPECT_EQ(bar.Caption(), "Varnel  Zintaro");
+    EXPECT_EQ(bar.RoundCorner(), 13);
+    EXPECT_EQ(bar.height(), 29);
+    ASSERT_EQ(bar.Buttons().Count(), 4);
+    EXPECT_FALSE(bar.Buttons().Item(2).Visible());
+    EXPECT_EQ(bar.Buttons().Item(3).ButtonType(), SuiTitleBar::suiMin);
+    ASSERT_EQ(bar.Sections().Count(), 3);
+    EXPECT_EQ(bar.Sections().Item(0).Width(), 35);
+    EXPECT_EQ(bar.Font()->Name(), "Tahoma");
+    EXPECT_EQ(bar.Font()->Height(), -11);
 }
 
 } // namespace
