@@ -2,6 +2,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/WrappingInt.h"
+#include "platform/forms/TForm.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
 
@@ -60,6 +61,15 @@ int BaseFrame(TsuiTitleBarBtnType type)
 TRect ButtonRect(int left, int top, QSize size)
 {
     return { left, top, WrappingAdd(left, size.width()), WrappingAdd(top, size.height()) };
+}
+
+// A framework form keeps its limits in its constraints, which win over the widget's own.
+void SetFormMinWidth(QWidget& form, int width)
+{
+    if (auto* framework = qobject_cast<TForm*>(&form))
+        framework->Constraints()->SetMinWidth(width);
+    else
+        form.setMinimumWidth(width);
 }
 
 // Misuse of a property is told in a dialog; the property keeps its value.
@@ -397,7 +407,7 @@ void TsuiTitleBar::ApplyStyle(const TsuiStyleSource& source)
     m_captionBandHeight = buttons.height();
     m_captionTop = source.GetInt(SUI_THEME_TitleBarButtonTopInt);
     if (QWidget* form = Form())
-        form->setMinimumWidth(std::max(0, source.GetInt(SUI_THEME_FormMinWidthInt)));
+        SetFormMinWidth(*form, std::max(0, source.GetInt(SUI_THEME_FormMinWidthInt)));
     m_roundCorner = source.GetInt(SUI_THEME_FormRoundCornerInt);
 
     // The theme file's buttons read the file, so they keep FromThemeFile.

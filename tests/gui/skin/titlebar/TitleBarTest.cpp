@@ -4,10 +4,10 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
+#include "skin/SUIForm.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
 #include "support/PixelImages.h"
-#include "support/StandInForm.h"
 
 #include <QAbstractButton>
 #include <QMenu>
@@ -25,16 +25,19 @@ namespace {
 
 constexpr TsuiUIStyle kStyles[] = { MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 
-// A 760 x 491 window whose skinned frame carries the bar, as the main window has it.
+// A 760 x 491 window whose skinned frame carries a 760-pixel bar.
 struct TWindow {
     explicit TWindow(TsuiUIStyle style)
     {
+        frame = new TsuiForm(&window);
+        frame->SetUIStyle(style);
         window.resize(760, 491);
-        frame = new TsuiForm(&window, style);
-        frame->setGeometry(0, 0, 760, 491);
-        bar = new TsuiTitleBar(frame);
+        bar = frame->findChild<TsuiTitleBar*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!bar)
+            bar = new TsuiTitleBar(frame);
         bar->SetUIStyle(style);
-        bar->SetWidth(760);
+        bar->SetAlign(TControl::alNone);
+        bar->SetBounds(0, 0, 760, bar->Height());
         bar->SetCaption("Varnel  Zintaro");
     }
     TForm window;
