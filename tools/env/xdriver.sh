@@ -22,10 +22,12 @@ zin_start() {
   sleep 0.5
 }
 
+# The program ends by the signal, so its status is not ours: callers under set -e go on.
 zin_stop() {
-  [[ -n "${ZIN_PID:-}" ]] && kill "$ZIN_PID" 2>/dev/null && wait "$ZIN_PID" 2>/dev/null
+  if [[ -n "${ZIN_PID:-}" ]] && kill "$ZIN_PID" 2>/dev/null; then
+    wait "$ZIN_PID" 2>/dev/null || true
+  fi
   ZIN_PID=""
-  return 0
 }
 
 # zin_geometry: sets ZIN_X ZIN_Y ZIN_W ZIN_H of the main window.
