@@ -643,7 +643,11 @@ void TsuiTitleBar::ApplyRegion()
     if (!OnSkinnedFrame())
         return;
     QWidget* form = Form();
-    form->setMask(WindowRegion(form->size(), m_roundCorner));
+    // Square corners need no mask, and none goes stale when the window grows.
+    if (m_roundCorner <= 0)
+        form->clearMask();
+    else
+        form->setMask(WindowRegion(form->size(), m_roundCorner));
 }
 
 void TsuiTitleBar::UpdateMaxButtons()
