@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -265,6 +266,15 @@ protected:
         QMenu::initStyleOption(option, action);
         option->styleObject = const_cast<QAction*>(action);
         option->reservedShortcutWidth = 0;
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        // A click on a separator leaves the menu open, as the desktop's menus do.
+        const QAction* action = actionAt(event->position().toPoint());
+        if (action && action->isSeparator())
+            return;
+        QMenu::mouseReleaseEvent(event);
     }
 
     void actionEvent(QActionEvent* event) override

@@ -1,9 +1,11 @@
 #include "controls/SUIPopupMenu.h"
 
 #include "controls/SUIControls.h"
+#include "gui/platform/forms/Input.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
+#include "skin/SUIForm.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -81,6 +83,47 @@ TEST(PopupMenu, IsUsedByKeysArrowsEnterEscapeAndAccessKeys)
         EXPECT_TRUE(m.menu.Items()[3]->Checked()) << "a click does not toggle the check";
         m.menu.Menu()->hide();
     }
+}
+
+TEST(PopupMenu, IsUsedByTheMouse)
+{
+    struct Row {
+        int item;
+        std::vector<std::string> clicked;
+        bool open;
+    };
+    const Row rows[] = {
+        { 0, { "&Open" }, false },
+        { 1, {}, true }, // the separator
+        { 2, {}, true }, // disabled
+        { 3, { "&Close" }, false },
+    };
+    for (const Row& row : rows) {
+        TMenu m;
+        m.menu.Popup(100, 100);
+        QMenu& shown = *m.menu.Menu();
+        const QPoint at = shown.actionGeometry(m.menu.Items()[row.item]).center();
+        SendMouse(shown, QEvent::MouseMove, at);
+        Click(shown, at);
+        EXPECT_EQ(m.clicked, row.clicked) << row.item;
+        EXPECT_EQ(shown.isVisible(), row.open) << row.item;
+        shown.hide();
+    }
+}
+
+TEST(PopupMenu, StartsInTheStyleOfTheWindowItsOwnerSitsIn)
+{
+    TForm window;
+    auto* frame = new TsuiForm(&window);
+    frame->SetUIStyle(MacOS);
+    QWidget* deep = new QWidget(new QWidget(frame));
+    QObject component(deep);
+    for (QObject* owner :
+        { static_cast<QObject*>(&window), static_cast<QObject*>(deep), &component })
+        EXPECT_EQ(TsuiPopupMenu(owner).UIStyle(), MacOS) << owner->metaObject()->className();
+    QWidget plain;
+    EXPECT_EQ(TsuiPopupMenu(&plain).UIStyle(), DeepBlue);
+    EXPECT_EQ(TsuiPopupMenu().UIStyle(), DeepBlue);
 }
 
 TEST(PopupMenu, TellsAssistiveTechnologyItsItemsAndTheirStates)
