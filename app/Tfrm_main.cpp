@@ -9,6 +9,7 @@
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TFolderBrowser.h"
 #include "platform/forms/TImage.h"
+#include "platform/forms/TLabel.h"
 #include "platform/forms/TLayoutReader.h"
 #include "app/TPlainMemo.h"
 #include "controls/SUIButton.h"
@@ -101,6 +102,8 @@ void Tfrm_main::FindControls()
     m_pages = Control<TsuiPageControl>("sPC_Client");
     m_mainPage = Control<TsuiTabSheet>("sTS_main");
     m_aboutPage = Control<TsuiTabSheet>("sTS_About");
+    // The label beside the slider is what a screen reader should call it.
+    m_interval->setAccessibleName(Control<TLabel>("Label1")->Caption());
 }
 
 void Tfrm_main::SBTN_OpenClick()

@@ -3,81 +3,13 @@
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
 
-#include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
 #include <QPainter>
-
-namespace {
-
-// One description for every skinned control, filled in by the control's own answers.
-class TsuiAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit TsuiAccessible(TsuiControl* control)
-        : QAccessibleWidget(control, control->AccessibleRole())
-    {
-    }
-
-    TsuiControl* Control() const { return static_cast<TsuiControl*>(widget()); }
-
-    QAccessible::Role role() const override { return Control()->AccessibleRole(); }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return Control()->AccessibleName();
-        return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        Control()->AddAccessibleState(state);
-        return state;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface && Control()->AccessibleValue())
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override { return Field(&TsuiControl::TAccessibleValue::value); }
-    void setCurrentValue(const QVariant& value) override
-    {
-        Control()->SetAccessibleValue(value.toInt());
-    }
-    QVariant maximumValue() const override { return Field(&TsuiControl::TAccessibleValue::maximum); }
-    QVariant minimumValue() const override { return Field(&TsuiControl::TAccessibleValue::minimum); }
-    QVariant minimumStepSize() const override { return Field(&TsuiControl::TAccessibleValue::step); }
-
-private:
-    QVariant Field(int TsuiControl::TAccessibleValue::*field) const
-    {
-        auto value = Control()->AccessibleValue();
-        return value ? QVariant((*value).*field) : QVariant();
-    }
-};
-
-QAccessibleInterface* SkinnedControlAccessible(const QString&, QObject* object)
-{
-    if (auto* control = qobject_cast<TsuiControl*>(object))
-        return new TsuiAccessible(control);
-    return nullptr;
-}
-
-} // namespace
 
 TsuiControl::TsuiControl(QWidget* parent, TThemeLoss themeLoss)
     : TControl(parent)
     , TsuiStyledControl(this)
     , m_themeLoss(themeLoss)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(SkinnedControlAccessible);
-        return true;
-    }();
-    (void)factoryInstalled;
     // Every paint covers the whole control; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -86,11 +18,6 @@ TsuiControl::TsuiControl(QWidget* parent, TThemeLoss themeLoss)
 QWidget* TsuiControl::OwningForm() const
 {
     return parentWidget() ? parentWidget()->window() : nullptr;
-}
-
-QString TsuiControl::AccessibleName() const
-{
-    return Caption().trimmed().remove('&');
 }
 
 void TsuiControl::TakeFormStyle()
@@ -107,24 +34,6 @@ void TsuiControl::PaintBackground(TCanvas& canvas, bool transparent) const
     canvas.Brush.Style = TBrushStyle::Solid;
     canvas.Brush.Color = Color();
     canvas.FillRect(TRect::FromSize(canvas.Width(), canvas.Height()));
-}
-
-void TsuiControl::NotifyAccessibleState(QAccessible::State changed)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleStateChangeEvent event(this, changed);
-    QAccessible::updateAccessibility(&event);
-}
-
-void TsuiControl::NotifyAccessibleValue()
-{
-    if (!QAccessible::isActive())
-        return;
-    if (auto value = AccessibleValue()) {
-        QAccessibleValueChangeEvent event(this, value->value);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 void TsuiControl::FileThemeGone()

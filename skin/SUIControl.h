@@ -3,17 +3,13 @@
 #include "platform/forms/TControl.h"
 #include "skin/SUIStyledControl.h"
 
-#include <QAccessible>
 #include <QImage>
-
-#include <optional>
 
 class TCanvas;
 
 // The base of every skinned control: a framework control (bounds, Align, colour, font,
 // loading, the press behaviour) that speaks the style protocol, starts in the style of the
-// form that owns it, paints through one off-screen image and describes itself to
-// assistive technology.
+// form that owns it and paints through one off-screen image.
 //
 //     class TsuiThing : public TsuiControl {
 //         Q_OBJECT
@@ -41,17 +37,6 @@ public:
     // however deep; nullptr for a control without a parent.
     QWidget* OwningForm() const;
 
-    // What assistive technology is told: the caption as the name unless a control names
-    // itself otherwise, and role, state and value.
-    virtual QString AccessibleName() const;
-    struct TAccessibleValue {
-        int value, minimum, maximum, step;
-    };
-    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
-    virtual void AddAccessibleState(QAccessible::State& /*state*/) const { }
-    virtual std::optional<TAccessibleValue> AccessibleValue() const { return std::nullopt; }
-    virtual void SetAccessibleValue(int /*value*/) { }
-
 protected:
     // Applies the style of the owning form. Each concrete control calls it last in its
     // constructor, once its own defaults are set; ApplyStyle is not callable earlier.
@@ -63,10 +48,6 @@ protected:
     virtual QSize BufferSize() const { return size(); }
     // The parent's look behind the control when transparent, else a fill with Color.
     void PaintBackground(TCanvas& canvas, bool transparent) const;
-
-    // Tells assistive technology that the state or value changed.
-    void NotifyAccessibleState(QAccessible::State changed);
-    void NotifyAccessibleValue();
 
     void FileThemeGone() override;
     void paintEvent(QPaintEvent* event) override;

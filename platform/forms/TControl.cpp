@@ -96,6 +96,7 @@ TControl::TControl(QWidget* parent)
 {
     m_font->OnChange = [this] { FontChange(); };
     m_press.OnChanged = [this] { MouseStateChanged(); };
+    InstallAccessibility();
     if (TControl* parentControl = ParentControl()) {
         m_color = parentControl->m_color;
         InheritFont();
@@ -161,6 +162,7 @@ void TControl::SetCaption(const QString& caption)
         return;
     m_caption = caption;
     CaptionChanged();
+    NotifyAccessibleName();
 }
 
 void TControl::SetCursor(TCursor cursor)

@@ -5,11 +5,13 @@
 #include "platform/graphics/TColor.h"
 #include "platform/graphics/TFont.h"
 
+#include <QAccessible>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 // The base of every control. Bounds are in the parent's widget coordinates; aligned
 // children are laid out by our own code (no Qt layouts) inside ClientRect() whenever
@@ -87,6 +89,17 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent* FindEvent(std::string_view name) override;
 
+    // What assistive technology is told: the accessible name a window gave the control,
+    // else its caption; and role, state and value, which each kind of control answers.
+    virtual QString AccessibleName() const;
+    struct TAccessibleValue {
+        int value, minimum, maximum, step;
+    };
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
+    virtual void AddAccessibleState(QAccessible::State& /*state*/) const { }
+    virtual std::optional<TAccessibleValue> AccessibleValue() const { return std::nullopt; }
+    virtual void SetAccessibleValue(int /*value*/) { }
+
     // Where aligned children go, in this control's coordinates.
     virtual QRect ClientRect() const { return rect(); }
     void Realign();
@@ -117,6 +130,11 @@ protected:
     void SetClickKeys(bool clickKeys) { m_clickKeys = clickKeys; }
     TControl* ParentControl() const;
 
+    // Tells assistive technology that the name, state or value changed.
+    void NotifyAccessibleName();
+    void NotifyAccessibleState(QAccessible::State changed);
+    void NotifyAccessibleValue();
+
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void childEvent(QChildEvent* event) override;
@@ -129,6 +147,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    static void InstallAccessibility();
     void ApplyColor(TColor color);
     void InheritFont();
     void FontChange();

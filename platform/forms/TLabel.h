@@ -21,6 +21,8 @@ public:
     TAlignment Alignment() const { return m_alignment; }
     void SetAlignment(TAlignment alignment);
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+
 protected:
     void CaptionChanged() override;
     void FontChanged() override;

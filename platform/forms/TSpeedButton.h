@@ -21,6 +21,8 @@ public:
     bool Flat() const { return m_flat; }
     void SetFlat(bool flat);
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Button; }
+
 protected:
     void MouseStateChanged() override { update(); }
     void paintEvent(QPaintEvent* event) override;
