@@ -3,8 +3,10 @@
 #include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIMemo.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIPopupMenu.h"
+#include "controls/SUIScrollBar.h"
 #include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -24,6 +26,8 @@ void RegisterSkinnedControls(TClassRegistry& registry)
     registry.Register<TsuiGroupBox>();
     registry.Register<TsuiTrackBar>();
     registry.Register<TsuiScrollTrackBar>();
+    registry.Register<TsuiScrollBar>();
+    registry.Register<TsuiMemo>();
     registry.Register<TsuiSideChannel>();
     registry.Register<TsuiStatusBar>();
     registry.Register<TsuiURLLabel>();
