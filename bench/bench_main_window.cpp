@@ -1,0 +1,61 @@
+#include "app/TErrorBoxes.h"
+#include "app/Tfrm_main.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The real main window, read from its stored layout and shown on the offscreen platform,
+// so paints take the window system's path: into the window's backing store, then the flush.
+class TShownMainWindow {
+public:
+    TShownMainWindow()
+        : m_boxes("Zintaro")
+        , m_window(m_boxes)
+    {
+        m_window.show();
+        Settle();
+    }
+    Tfrm_main& Window() { return m_window; }
+    QWidget& Control(const char* name) { return *m_window.findChild<QWidget*>(name); }
+    static void Settle() { QApplication::processEvents(); }
+
+private:
+    TErrorBoxes m_boxes;
+    Tfrm_main m_window;
+};
+
+// Everything inside the window's frame painted once, every control with its children.
+void BM_MainWindowFullRepaint(benchmark::State& state)
+{
+    TShownMainWindow shown;
+    QWidget& client = shown.Control("sPC_Client");
+    for (auto _ : state)
+        client.repaint();
+}
+BENCHMARK(BM_MainWindowFullRepaint)->Unit(benchmark::kMicrosecond);
+
+// The mouse enters the side menu's Open button, which frames itself: the enter event and
+// the repaint it asks for. The leave that readies the next round is not timed.
+void BM_SideMenuButtonHover(benchmark::State& state)
+{
+    TShownMainWindow shown;
+    QWidget& button = shown.Control("SBTN_Open");
+    const QPointF at(2, 2);
+    for (auto _ : state) {
+        QEnterEvent enter(at, at, button.mapToGlobal(at));
+        QApplication::sendEvent(&button, &enter);
+        TShownMainWindow::Settle();
+        state.PauseTiming();
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&button, &leave);
+        TShownMainWindow::Settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SideMenuButtonHover)->Unit(benchmark::kMicrosecond);
+
+} // namespace
