@@ -25,4 +25,26 @@ zin_check() {
   echo "ok: $what"
 }
 
+# zin_open_folder <path>: Open, type the path into the folder browser, accept.
+zin_open_folder() {
+  zin_click $ZIN_OPEN
+  local dialog
+  dialog=$(zin_wait_window "Select Directory" 10) || zin_fail "folder browser opens"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  xdotool key --clearmodifiers ctrl+a
+  # Characters missing from the keymap are typed through a key remapped for each; the
+  # program must read each key before the mapping is put back, so they go slowly.
+  xdotool type --delay 100 "$1"
+  xdotool key Return
+  sleep 1
+  # The browser may step into the folder first; a second Return then chooses it.
+  if xdotool search --onlyvisible --name '^Select Directory$' >/dev/null 2>&1; then
+    xdotool key Return
+    sleep 1
+  fi
+  xdotool search --onlyvisible --name '^Select Directory$' >/dev/null 2>&1 && zin_fail "browser closes on $1"
+  return 0
+}
+
 trap zin_stop EXIT

@@ -11,27 +11,6 @@ make_course() { # make_course <folder> <words>
   printf '[set]\r\nCourse=Typed course\r\nMaxLength=%s\r\n' "$2" >"$1/index.ini"
   for n in $(seq "$2"); do cp "$ZIN_BIN_DIR/Demo/$n."{jpg,txt,wav} "$1/"; done
 }
-open_folder() { # open_folder <path>: Open, type the path into the browser, accept
-  zin_click $ZIN_OPEN
-  local dialog
-  dialog=$(zin_wait_window "Select Directory" 10) || zin_fail "folder browser opens"
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-  sleep 0.5
-  xdotool key --clearmodifiers ctrl+a
-  # Characters missing from the keymap are typed through a key remapped for each; the
-  # program must read each key before the mapping is put back, so they go slowly.
-  xdotool type --delay 100 "$1"
-  xdotool key Return
-  sleep 1
-  # The browser may step into the folder first; a second Return then chooses it.
-  if xdotool search --onlyvisible --name '^Select Directory$' >/dev/null 2>&1; then
-    xdotool key Return
-    sleep 1
-  fi
-  xdotool search --onlyvisible --name '^Select Directory$' >/dev/null 2>&1 && zin_fail "browser closes on $1"
-  return 0
-}
-
 make_course "$courses/我的 课程" 3
 make_course "$courses/fading" 2
 rm "$courses/fading/2.wav"
@@ -39,19 +18,19 @@ mkdir -p "$courses/no index"
 
 zin_start "$ZIN_BIN_DIR/zintaro"
 
-open_folder "$courses/我的 课程"
+zin_open_folder "$courses/我的 课程"
 text=$(zin_wait_text $ZIN_STATUS_POSITION '^1/3$' 5) || zin_fail "typed course opens at 1/3, read '$text'"
 echo "ok: typed course with Chinese characters and blanks opens: $text"
 text=$(zin_wait_text $ZIN_STATUS_COURSE 'Typed' 3) || zin_fail "course name, read '$text'"
 zin_click $ZIN_PAUSE
 
-open_folder "$courses/no index"
+zin_open_folder "$courses/no index"
 text=$(zin_wait_text $ZIN_STATUS_COURSE '^Pleaseselectabook\.$' 5) || zin_fail "asks for a book, read '$text'"
 echo "ok: folder without index.ini: $text"
 text=$(zin_wait_text $ZIN_STATUS_POSITION '^0$' 3) || zin_fail "word count 0, read '$text'"
 echo "ok: position panel reads $text"
 
-open_folder "$courses/fading"
+zin_open_folder "$courses/fading"
 text=$(zin_wait_text $ZIN_STATUS_POSITION '^1/2$' 5) || zin_fail "fading course opens, read '$text'"
 box=$(zin_wait_window zintaro 8) || zin_fail "a box titled zintaro reports the missing sound"
 # The box must not block the window: Stop still works, so no further word is tried. It is
