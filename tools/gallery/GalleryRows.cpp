@@ -3,8 +3,10 @@
 #include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIMemo.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIPopupMenu.h"
+#include "controls/SUIScrollBar.h"
 #include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -20,6 +22,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPainter>
 
 #include <type_traits>
@@ -249,6 +253,49 @@ TsuiURLLabel& MakeLink(TGalleryCell& cell)
     link->SetLeft(kGalleryCellPad);
     link->SetTop(kGalleryCellPad);
     return *link;
+}
+
+TsuiMemo& MakeMemo(TGalleryCell& cell, int width, int height)
+{
+    auto* memo = new TsuiMemo(&cell);
+    cell.Dress(*memo);
+    memo->SetText("Hello\r\nni hao\r\nthank you\r\nxie xie");
+    return Place(*memo, width, height);
+}
+
+// A memo of many long lines, its bars linked and the text scrolled down and right.
+void MakeScrolledMemo(TGalleryCell& cell)
+{
+    TsuiMemo& memo = MakeMemo(cell, 150, 80);
+    memo.SetWordWrap(false);
+    std::string text;
+    for (int i = 1; i <= 40; ++i)
+        text += "line " + std::to_string(i) + " of a note wider than its box\r\n";
+    memo.SetText(text);
+    auto* vBar = new TsuiScrollBar(&cell);
+    auto* hBar = new TsuiScrollBar(&cell);
+    cell.Dress(*vBar);
+    cell.Dress(*hBar);
+    memo.SetVScrollBar(vBar);
+    memo.SetHScrollBar(hBar);
+    memo.Edit()->verticalScrollBar()->setValue(12);
+    memo.Edit()->horizontalScrollBar()->setValue(30);
+}
+
+// A vertical bar and a horizontal one beside it, a third of the way along.
+std::pair<TsuiScrollBar*, TsuiScrollBar*> MakeScrollBars(TGalleryCell& cell)
+{
+    auto* vertical = new TsuiScrollBar(&cell);
+    auto* horizontal = new TsuiScrollBar(&cell);
+    for (TsuiScrollBar* bar : { vertical, horizontal }) {
+        cell.Dress(*bar);
+        bar->SetPageSize(30);
+        bar->SetPosition(33);
+    }
+    vertical->SetOrientation(suiVertical);
+    vertical->SetBounds(kGalleryCellPad, kGalleryCellPad, vertical->width(), 100);
+    horizontal->SetBounds(kGalleryCellPad + 30, kGalleryCellPad, 120, horizontal->height());
+    return { vertical, horizontal };
 }
 
 } // namespace
@@ -513,6 +560,58 @@ void AddTitleBarRows(TGallerySheet& sheet)
         [](TGalleryCell& cell) { MakeTitleBar(cell).SetFormActive(false); });
 }
 
+void AddMemoRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Memo");
+    sheet.AddRow("plain", 60, [](TGalleryCell& cell) { MakeMemo(cell, 150, 60); });
+    sheet.AddRow(
+        "with linked bars, scrolled", 80, [](TGalleryCell& cell) { MakeScrolledMemo(cell); });
+    sheet.AddRow("as the main window stores it", 60, [](TGalleryCell& cell) {
+        TsuiMemo& memo = MakeMemo(cell, 150, 60);
+        memo.SetBorderColor(clWhite);
+        memo.SetColor(clWhite);
+        memo.Font()->SetName("MS Sans Serif");
+        memo.Font()->SetHeight(-16);
+        memo.SetEnabled(false);
+        memo.SetReadOnly(true);
+    });
+}
+
+void AddScrollBarRows(TGallerySheet& sheet)
+{
+    constexpr int kRowHeight = 100;
+    sheet.AddSection("Scroll bar");
+    sheet.AddRow("normal", kRowHeight, [](TGalleryCell& cell) { MakeScrollBars(cell); });
+    sheet.AddRow("decrease arrows hot", kRowHeight, [](TGalleryCell& cell) {
+        auto [vertical, horizontal] = MakeScrollBars(cell);
+        for (TsuiScrollBar* bar : { vertical, horizontal }) {
+            Pin(*bar->DecreaseButton());
+            Hover(*bar->DecreaseButton());
+        }
+    });
+    sheet.AddRow("increase arrows pressed", kRowHeight, [](TGalleryCell& cell) {
+        auto [vertical, horizontal] = MakeScrollBars(cell);
+        for (TsuiScrollBar* bar : { vertical, horizontal }) {
+            // Held, the arrow would step the thumb away from the place shown.
+            bar->SetSmallChange(0);
+            Pin(*bar->IncreaseButton());
+            Push(*bar->IncreaseButton(), bar->IncreaseButton()->rect().center());
+        }
+    });
+    sheet.AddRow("18-pixel thumb (LineButton 5)", kRowHeight, [](TGalleryCell& cell) {
+        auto [vertical, horizontal] = MakeScrollBars(cell);
+        vertical->SetLineButton(5);
+        horizontal->SetLineButton(5);
+    });
+    sheet.AddRow("disabled, no thumb", kRowHeight, [](TGalleryCell& cell) {
+        auto [vertical, horizontal] = MakeScrollBars(cell);
+        for (TsuiScrollBar* bar : { vertical, horizontal }) {
+            bar->SetEnabled(false);
+            bar->SetThumbVisible(false);
+        }
+    });
+}
+
 void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
@@ -522,6 +621,8 @@ void AddAllRows(TGallerySheet& sheet)
     AddPanelRows(sheet);
     AddGroupBoxRows(sheet);
     AddTrackBarRows(sheet);
+    AddMemoRows(sheet);
+    AddScrollBarRows(sheet);
     AddPageControlRows(sheet);
     AddSideChannelRows(sheet);
     AddStatusBarRows(sheet);

@@ -10,6 +10,8 @@ void AddImagePanelRows(TGallerySheet& sheet);
 void AddPanelRows(TGallerySheet& sheet);
 void AddGroupBoxRows(TGallerySheet& sheet);
 void AddTrackBarRows(TGallerySheet& sheet);
+void AddMemoRows(TGallerySheet& sheet);
+void AddScrollBarRows(TGallerySheet& sheet);
 void AddPageControlRows(TGallerySheet& sheet);
 void AddSideChannelRows(TGallerySheet& sheet);
 void AddStatusBarRows(TGallerySheet& sheet);
