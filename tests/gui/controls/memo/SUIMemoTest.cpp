@@ -152,6 +152,37 @@ end)",
     EXPECT_EQ(Shot(*memo), before) << "neither selected nor scrolled";
 }
 
+TEST(Memo, ReadsItsBarsByNameFromAStoredLayout)
+{
+    TClassRegistry registry;
+    RegisterSkinnedControls(registry);
+    TForm form;
+    ReadLayout(R"(object f: TForm
+  object m: TsuiMemo
+    Left = 8
+    Top = 8
+    Width = 200
+    Height = 120
+    WordWrap = False
+    Lines = ('first' 'second')
+    VScrollBar = v
+    HScrollBar = h
+  end
+  object v: TsuiScrollBar
+  end
+  object h: TsuiScrollBar
+  end
+end)",
+        form, registry, form.Handlers());
+    auto* memo = form.findChild<TsuiMemo*>("m");
+    EXPECT_EQ(memo->VScrollBar(), form.findChild<TsuiScrollBar*>("v"));
+    EXPECT_EQ(memo->HScrollBar(), form.findChild<TsuiScrollBar*>("h"));
+    EXPECT_EQ(memo->VScrollBar()->Orientation(), suiVertical);
+    EXPECT_EQ(memo->ScrollBars(), TsuiMemo::ssBoth);
+    EXPECT_EQ(memo->Lines(), QStringList({ "first", "second" }));
+    EXPECT_EQ(memo->VScrollBar()->geometry(), QRect(190, 9, 16, 102));
+}
+
 TEST(Memo, LaysLinkedBarsOverItsEdgesWithoutOverlapAndHidesThoseItCannotHold)
 {
     struct TRow {
