@@ -1,12 +1,12 @@
 #include "app/MainWindowClasses.h"
 
-#include "app/TPlainFormFrame.h"
 #include "app/TPlainMemo.h"
 #include "app/Tfrm_main.h"
 #include "controls/SUIControls.h"
 #include "platform/forms/FrameworkClasses.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/media/TMediaPlayer.h"
+#include "skin/SUIForm.h"
 
 const TClassRegistry& MainWindowClasses()
 {
@@ -14,9 +14,9 @@ const TClassRegistry& MainWindowClasses()
         TClassRegistry classes;
         RegisterFrameworkClasses(classes);
         RegisterSkinnedControls(classes);
+        classes.Register<TsuiForm>();
         classes.Register<TMediaPlayer>();
         // Plain stand-ins for the skinned controls still to come.
-        classes.Register<TPlainFormFrame>();
         classes.Register<TPlainMemo>();
         return classes;
     }();

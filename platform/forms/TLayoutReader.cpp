@@ -418,7 +418,12 @@ private:
             Fail(line,
                 "control " + Quoted(name.text) + " cannot be placed on the non-visual "
                     + "component " + Quoted(parent.objectName().toStdString()));
-        QObject* component = entry->create(&parent);
+        QObject* component = nullptr;
+        try {
+            component = entry->create(&parent);
+        } catch (const Exception& error) {
+            Fail(line, error.Message());
+        }
         component->setObjectName(QString::fromStdString(name.text));
         m_components[name.text] = component;
         StartLoading(*component);

@@ -152,6 +152,14 @@ TEST(SkinnedForm, OneFramePerFormAndNeverItsOwnPanel)
         EXPECT_EQ(error.Message(), "Sorry, You can create only one TsuiForm component in one form!");
     }
     EXPECT_EQ(framed.form.findChildren<TsuiForm*>().size(), 1);
+    TClassRegistry registry;
+    registry.Register<TsuiForm>();
+    TForm stored;
+    EXPECT_THROW(ReadLayout("object f: TForm\n  object a: TsuiForm\n  end\n  object b: TsuiForm\n"
+                            "  end\nend",
+                     stored, registry, stored.Handlers()),
+        EReadError)
+        << "a stored second frame fails the reading, not the program";
 
     QString shown;
     QTimer::singleShot(0, [&] {
@@ -233,11 +241,11 @@ TEST(SkinnedForm, ReadsTheMainWindowsStoredSettings)
         Top = 5
       end
       item
-        Visible = False
         UIStyle = WinXP
         ButtonType = suiMax
         Transparent = False
         Top = 5
+        Visible = False
       end
       item
         UIStyle = WinXP
