@@ -784,8 +784,7 @@ void TsuiTitleBar::mousePressEvent(QMouseEvent* event)
     m_pressed = true;
     update();
     if (HoveredButton() < 0 && !FormMaximized()) {
-        if (handle)
-            handle->startSystemMove();
+        m_movePress = event->position().toPoint();
         m_pressed = false;
     }
 }
@@ -795,6 +794,16 @@ void TsuiTitleBar::mouseMoveEvent(QMouseEvent* event)
     TsuiControl::mouseMoveEvent(event);
     TrackPointer(event->position().toPoint());
     update();
+    // The window manager takes the pointer once the move starts, so it starts only when the
+    // pointer is dragged: a click stays the bar's, and two of them a double click.
+    if (!m_movePress || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - *m_movePress).manhattanLength()
+        < QApplication::startDragDistance())
+        return;
+    m_movePress.reset();
+    if (QWindow* handle = Form() ? Form()->windowHandle() : nullptr)
+        handle->startSystemMove();
 }
 
 void TsuiTitleBar::leaveEvent(QEvent* event)
@@ -810,6 +819,7 @@ void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event)
     TrackPointer(event->position().toPoint());
     if (event->button() != Qt::LeftButton)
         return;
+    m_movePress.reset();
     const int hovered = HoveredButton();
     m_pressed = false;
     update();

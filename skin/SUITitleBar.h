@@ -367,4 +367,6 @@ private:
     int m_captionTop = 0;
     bool m_initialBorderSizeable = false;
     std::optional<QPoint> m_pointer;
+    // Where a press away from the buttons began, until it turns into a window move.
+    std::optional<QPoint> m_movePress;
 };
