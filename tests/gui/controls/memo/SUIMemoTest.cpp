@@ -271,7 +271,8 @@ TEST(Memo, ScrollingEitherSideMovesTheOtherOnceWithoutFeedingBack)
     QTest::mouseMove(viewport, QPoint(5, viewport->height() + 30));
     // The edit scrolls a selection toward where the pointer rests.
     QCursor::setPos(viewport->mapToGlobal(QPoint(5, viewport->height() + 30)));
-    QTest::qWait(300);
+    for (int i = 0; i < 100 && native->value() == 0; ++i)
+        QTest::qWait(20);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() + 30));
     EXPECT_GT(native->value(), 0) << "selecting past the bottom scrolls";
     EXPECT_EQ(linked.vBar->Position(), native->value());
@@ -290,7 +291,8 @@ TEST(Memo, ScrollingEitherSideMovesTheOtherOnceWithoutFeedingBack)
     EXPECT_GT(linked.NativeH()->value(), 0);
 
     QTest::mousePress(linked.vBar->IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::qWait(250);
+    for (int i = 0; i < 100 && native->value() <= 120; ++i)
+        QTest::qWait(20);
     QTest::mouseRelease(linked.vBar->IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_GT(native->value(), 120) << "a held arrow scrolls the text";
     EXPECT_EQ(linked.vBar->Position(), native->value());

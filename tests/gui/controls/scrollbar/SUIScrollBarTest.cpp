@@ -184,6 +184,13 @@ TEST(ScrollBar, ShowsTheStylesArrowsThumbAndBackgroundInEveryState)
             }
 }
 
+// Lets a held arrow step until `done`, for at most two seconds of a busy machine.
+template <class TDone> void HoldUntil(TDone done)
+{
+    for (int i = 0; i < 100 && !done(); ++i)
+        QTest::qWait(20);
+}
+
 TEST(ScrollBar, HeldArrowsStepBySmallChangeAndAQuickClickDoesNot)
 {
     TsuiScrollBar bar;
@@ -198,7 +205,7 @@ TEST(ScrollBar, HeldArrowsStepBySmallChangeAndAQuickClickDoesNot)
     EXPECT_EQ(bar.Position(), 0) << "released before the first step";
 
     QTest::mousePress(bar.IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::qWait(350);
+    HoldUntil([&] { return bar.Position() >= 14; });
     QTest::mouseRelease(bar.IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
     const int held = bar.Position();
     EXPECT_GE(held, 14);
@@ -209,12 +216,13 @@ TEST(ScrollBar, HeldArrowsStepBySmallChangeAndAQuickClickDoesNot)
 
     bar.SetPosition(96);
     QTest::mousePress(bar.IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::qWait(250);
+    HoldUntil([&] { return bar.Position() == 100; });
+    QTest::qWait(150);
     QTest::mouseRelease(bar.IncreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(bar.Position(), 100) << "held against Max";
 
     QTest::mousePress(bar.DecreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
-    QTest::qWait(250);
+    HoldUntil([&] { return bar.Position() < 100; });
     QTest::mouseRelease(bar.DecreaseButton(), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_LT(bar.Position(), 100);
 }
