@@ -6,6 +6,7 @@
 #include "skin/SUIPublic.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,9 @@ namespace {
 constexpr int kEdgeBand = 5;
 
 constexpr long long kMaxExtent = QWIDGETSIZE_MAX;
+
+// The frame whose application-wide filter runs menu shortcuts; the first one made.
+TsuiForm* g_messageHandler = nullptr;
 
 int ClampExtent(long long value) { return int(std::clamp(value, 0LL, kMaxExtent)); }
 
@@ -132,6 +136,10 @@ TsuiForm::TsuiForm(QWidget* parent)
 
 TsuiForm::~TsuiForm()
 {
+    if (m_messageHandler)
+        g_messageHandler = nullptr;
+    if (m_menu)
+        m_menu->SetForm(nullptr);
     if (m_resizeCursor)
         QGuiApplication::restoreOverrideCursor();
     if (m_ownerForm)
@@ -149,6 +157,10 @@ void TsuiForm::TakeOverForm()
     // The edges resize wherever the pointer is, over children too: the filter sees the
     // window's mouse events before any widget does.
     qApp->installEventFilter(this);
+    if (!g_messageHandler) {
+        g_messageHandler = this;
+        m_messageHandler = true;
+    }
 }
 
 void TsuiForm::SetBorderColor(TColor color)
@@ -202,9 +214,70 @@ QObject* TsuiForm::AddCollectionItem(std::string_view collection)
     return nullptr;
 }
 
-void TsuiForm::SetMenuBarColor(TColor color) { m_menuBarColor = color; }
+void TsuiForm::SetMenuBarColor(TColor color)
+{
+    m_menuBarColor = color;
+    if (m_menuBar)
+        m_menuBar->SetColor(color);
+}
 
-void TsuiForm::SetMenuBarHeight(int height) { m_menuBarHeight = std::max(0, height); }
+void TsuiForm::SetMenuBarHeight(int height)
+{
+    m_menuBarHeight = std::clamp(height, 0, QWIDGETSIZE_MAX);
+    if (m_menuBar)
+        m_menuBar->SetHeight(m_menuBarHeight);
+}
+
+void TsuiForm::SetMenu(TsuiMainMenu* menu)
+{
+    if (m_menu && m_menu != menu)
+        m_menu->SetForm(nullptr);
+    m_menu = menu;
+    if (!menu) {
+        delete m_menuBar;
+        return;
+    }
+    // A menu that goes clears itself here, which frees the bar.
+    menu->SetForm(this);
+    if (!m_menuBar) {
+        m_menuBar = new TsuiMenuBar(*this);
+        // Below the title bar, which stays on top of the aligned strips.
+        m_menuBar->SetBounds(0, m_titleBar->height(), width(), m_menuBarHeight);
+        m_menuBar->SetColor(m_menuBarColor);
+        m_menuBar->SetAlign(alTop);
+        m_menuBar->show();
+    }
+    m_menuBar->ApplySkin();
+    ApplyMenuFont();
+    RebuildMenuButtons();
+}
+
+void TsuiForm::RebuildMenuButtons()
+{
+    if (m_menuBar)
+        m_menuBar->RebuildButtons();
+}
+
+void TsuiForm::RefreshMenuButtons()
+{
+    if (m_menuBar)
+        m_menuBar->RefreshButtons();
+}
+
+void TsuiForm::ApplyMenuFont()
+{
+    if (m_menuBar)
+        m_menuBar->ApplyMenuFont();
+}
+
+bool TsuiForm::MenuShortcut(const QKeyEvent& key) const
+{
+    if (!m_menu || !m_ownerForm || !IsFormActive(m_ownerForm) || !m_ownerForm->isActiveWindow())
+        return false;
+    return m_menu->IsShortCut(QKeySequence(key.keyCombination()));
+}
+
+void TsuiForm::Loaded() { RebuildMenuButtons(); }
 
 void TsuiForm::SetFormPanel(TControl* panel)
 {
@@ -279,6 +352,12 @@ void TsuiForm::ApplyStyle(const TsuiStyleSource& source)
     SetMenuBarColor(Color());
     m_titleBar->SetFileTheme(FileTheme());
     m_titleBar->SetUIStyle(UIStyle());
+    if (m_menu) {
+        m_menu->SetUIStyle(UIStyle());
+        m_menu->SetFileTheme(FileTheme());
+    }
+    if (m_menuBar)
+        m_menuBar->ApplySkin();
     m_backgroundTile = QImage();
     if (UIStyle() == MacOS)
         m_backgroundTile = LoadSkinBitmap("MACOS_FORM_BACKGROUND");
@@ -359,8 +438,9 @@ void TsuiForm::FormResized()
 
 bool TsuiForm::FilterEdgeMouse(QWidget* form, QEvent* event)
 {
+    // The window's own events carry the pointer in the form's coordinates.
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const THitCode code = ResizeEdgeAt(form->mapFromGlobal(mouse->globalPosition().toPoint()));
+    const THitCode code = ResizeEdgeAt(mouse->position().toPoint());
     if (event->type() == QEvent::MouseButtonPress) {
         if (code == htClient || mouse->button() != Qt::LeftButton || !form->windowHandle())
             return false;
@@ -389,6 +469,9 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
     if (!form)
         return false;
     const QEvent::Type type = event->type();
+    // Menu shortcuts work whichever child has the focus.
+    if (type == QEvent::KeyPress && (m_messageHandler || watched == form))
+        return MenuShortcut(*static_cast<QKeyEvent*>(event));
     if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
         if (watched == form->windowHandle())
             return FilterEdgeMouse(form, event);

@@ -2,6 +2,7 @@
 
 #include "platform/forms/TLayoutReader.h"
 #include "skin/SUIControl.h"
+#include "skin/SUIMainMenu.h"
 #include "skin/SUITitleBar.h"
 
 #include <QImage>
@@ -39,6 +40,7 @@ class TsuiForm : public TsuiControl, public ICollectionOwner {
     Q_PROPERTY(bool TitleBarDrawAppIcon READ TitleBarDrawAppIcon WRITE SetTitleBarDrawAppIcon)
     Q_PROPERTY(int RoundCorner READ RoundCorner WRITE SetRoundCorner)
     Q_PROPERTY(TFont* Font READ TitleBarFont)
+    Q_PROPERTY(TsuiMainMenu* Menu READ Menu WRITE SetMenu)
     Q_PROPERTY(quint32 MenuBarColor READ MenuBarColor WRITE SetMenuBarColor)
     Q_PROPERTY(int MenuBarHeight READ MenuBarHeight WRITE SetMenuBarHeight)
     Q_PROPERTY(TControl* FormPanel READ FormPanel WRITE SetFormPanel)
@@ -81,6 +83,14 @@ public:
     // The lists "TitleBarButtons" and "TitleBarSections" are the bar's.
     bool ClearCollection(std::string_view collection) override;
     QObject* AddCollectionItem(std::string_view collection) override;
+    // The menu shown in the menu bar; the bar exists while there is one.
+    TsuiMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TsuiMainMenu* menu);
+    TsuiMenuBar* MenuBar() const { return m_menuBar; }
+    // What the main menu asks of its frame.
+    void RebuildMenuButtons();
+    void RefreshMenuButtons();
+    void ApplyMenuFont();
     TColor MenuBarColor() const { return m_menuBarColor; }
     void SetMenuBarColor(TColor color);
     int MenuBarHeight() const { return m_menuBarHeight; }
@@ -101,6 +111,7 @@ protected:
     void Paint(TCanvas& canvas) const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void CaptionChanged() override;
+    void Loaded() override;
 
 private:
     void TakeOverForm();
@@ -108,9 +119,12 @@ private:
     void PaintBorder(QWidget& form) const;
     void FormResized();
     bool FilterEdgeMouse(QWidget* target, QEvent* event);
+    bool MenuShortcut(const QKeyEvent& key) const;
 
     QPointer<QWidget> m_ownerForm;
     TsuiTitleBar* m_titleBar = nullptr;
+    QPointer<TsuiMenuBar> m_menuBar;
+    QPointer<TsuiMainMenu> m_menu;
     TFormBorderStyle m_initialBorderStyle = TFormBorderStyle::Sizeable;
     TColor m_borderColor = 0x000000;
     QPointer<TControl> m_formPanel;
@@ -118,6 +132,8 @@ private:
     TColor m_menuBarColor = 0;
     int m_menuBarHeight = 22;
     bool m_autoUpdateSub = false;
+    // Set on the one frame whose filter runs the menu shortcuts of every key typed.
+    bool m_messageHandler = false;
     bool m_titleBarVisible = true;
     QRect m_savedNormalBounds;
     bool m_createdMaximised = false;
