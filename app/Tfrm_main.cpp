@@ -11,8 +11,8 @@
 #include "platform/forms/TImage.h"
 #include "platform/forms/TLabel.h"
 #include "platform/forms/TLayoutReader.h"
-#include "app/TPlainMemo.h"
 #include "controls/SUIButton.h"
+#include "controls/SUIMemo.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -93,7 +93,7 @@ T* Tfrm_main::Control(const char* name) const
 void Tfrm_main::FindControls()
 {
     m_picture = Control<TImage>("img_word");
-    m_note = Control<TPlainMemo>("sMM_note");
+    m_note = Control<TsuiMemo>("sMM_note");
     m_wordPlayer = Control<TMediaPlayer>("MP_word");
     m_interval = Control<TsuiTrackBar>("sTB_interval");
     m_replay = Control<TsuiCheckBox>("sCB_Replay");
@@ -156,7 +156,14 @@ void Tfrm_main::SetPlayTimerEnabled(bool enabled) { m_playTimer->SetEnabled(enab
 
 void Tfrm_main::LoadPicture(const std::string& path) { m_picture->LoadPictureFromFile(path); }
 
-void Tfrm_main::LoadNote(const std::string& path) { m_note->SetText(LoadNoteFile(path)); }
+void Tfrm_main::LoadNote(const std::string& path)
+{
+    // The note memo cannot scroll, so the learner sees only its first lines; laying out
+    // the rest, or a line a megabyte long, would freeze the window.
+    const std::string note = LoadNoteFile(path);
+    const std::string_view shown = std::string_view(note).substr(0, note.find('\0'));
+    m_note->SetText(LeadingLines(BreakLongLines(shown)));
+}
 
 void Tfrm_main::PlaySound(const std::string& path)
 {

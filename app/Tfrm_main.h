@@ -10,9 +10,9 @@
 class TErrorBoxes;
 class TImage;
 class TMediaPlayer;
-class TPlainMemo;
 class TsuiTrackBar;
 class TsuiCheckBox;
+class TsuiMemo;
 class TsuiPageControl;
 class TsuiStatusBar;
 class TsuiTabSheet;
@@ -62,7 +62,7 @@ private:
     TErrorBoxes& m_errorBoxes;
     TPlaybackEngine m_engine;
     TImage* m_picture = nullptr;
-    TPlainMemo* m_note = nullptr;
+    TsuiMemo* m_note = nullptr;
     TMediaPlayer* m_wordPlayer = nullptr;
     TsuiTrackBar* m_interval = nullptr;
     TsuiCheckBox* m_replay = nullptr;

@@ -2,12 +2,12 @@
 // to libjpeg decoding the same picture alone; ReadIndex on a small and a huge course; and
 // the note memo showing the largest notes it takes.
 
-#include "app/TPlainMemo.h"
 #include "lesson/TLessonView.h"
 #include "lesson/TPlaybackEngine.h"
 #include "platform/core/FileBytes.h"
 #include "platform/core/NoteText.h"
 #include "platform/core/Paths.h"
+#include "controls/SUIMemo.h"
 #include "platform/jpeg/TJPEGImage.h"
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TNullAudioOutput.h"
@@ -128,7 +128,8 @@ constexpr TNoteShape kNoteShapes[] = {
     {"empty lines", "\r\n"},
 };
 
-// The memo showing such a note as the main window has it: text set, then painted.
+// The memo showing such a note as the main window has it: its first lines, long ones
+// broken, set and then painted.
 void BM_NoteShown(benchmark::State& state)
 {
     const TNoteShape& shape = kNoteShapes[state.range(0)];
@@ -136,13 +137,13 @@ void BM_NoteShown(benchmark::State& state)
     while (note.size() < kMemoCapacity)
         note += shape.piece;
     note.resize(kMemoCapacity);
-    TPlainMemo memo;
+    TsuiMemo memo;
     memo.SetBounds(0, 0, 226, 274);
     memo.Font()->SetName("MS Sans Serif");
     memo.Font()->SetHeight(-16);
     QImage screen(memo.size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        memo.SetText(note);
+        memo.SetText(LeadingLines(BreakLongLines(note)));
         memo.render(&screen);
         state.PauseTiming();
         memo.SetText("");

@@ -8,7 +8,7 @@
 class QPainter;
 class TFont;
 
-// Drawing shared by the framework's controls and the plain stand-ins for skinned ones.
+// Drawing shared by the framework's own controls.
 
 // A one-pixel frame along the inside of `rect`.
 void DrawFrame(QPainter& painter, const QRect& rect, TColor color);

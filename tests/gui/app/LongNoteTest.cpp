@@ -1,5 +1,8 @@
-#include "app/TPlainMemo.h"
+#include "app/TErrorBoxes.h"
+#include "app/Tfrm_main.h"
+#include "controls/SUIMemo.h"
 #include "platform/core/NoteText.h"
+#include "support/TempDir.h"
 
 #include <QImage>
 #include <QPlainTextEdit>
@@ -7,33 +10,46 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// The main window's note memo after loading `note` from a file, as the player does.
+class LongNoteTest : public testing::Test {
+protected:
+    const QTextDocument& Show(const std::string& note)
+    {
+        dir.Write("1.txt", note);
+        window.LoadNote(dir.File("1.txt"));
+        return *Memo().Edit()->document();
+    }
+    TsuiMemo& Memo() { return *window.findChild<TsuiMemo*>("sMM_note"); }
+
+    TTempDir dir;
+    TErrorBoxes boxes { "Zintaro" };
+    Tfrm_main window { boxes };
+};
+
 // A note of one long line used to freeze the window for minutes while the memo laid it
-// out; the memo now lays out bounded lines and still holds the whole text.
-TEST(NoteMemo, OneLineAtCapacityShowsInBoundedLinesWithNothingLost)
+// out; the memo now gets it whole in bounded lines, the first of them painted.
+TEST_F(LongNoteTest, OneLineAtCapacityShowsInBoundedLines)
 {
     std::string note;
     while (note.size() < kMemoCapacity)
         note += "abcdefghijklmnopqrstuvwxyz\xE4\xBD\xA0";
     note.resize(kMemoCapacity);
-    TPlainMemo memo;
-    memo.SetBounds(0, 0, 226, 274);
-    memo.SetText(note);
-    EXPECT_EQ(memo.Text(), note);
+    const QTextDocument& shown = Show(note);
 
-    const QTextDocument* shown = memo.findChild<QPlainTextEdit*>()->document();
     QString joined;
     qsizetype longest = 0;
-    for (QTextBlock block = shown->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
         joined += block.text();
         longest = std::max(longest, block.text().size());
     }
     ASSERT_LE(longest, qsizetype(kMemoLineMax));
-    EXPECT_GT(shown->blockCount(), 1);
-    EXPECT_EQ(joined, QString::fromUtf8(note.data(), qsizetype(note.size())));
+    EXPECT_GT(shown.blockCount(), 1);
+    EXPECT_EQ(joined, QString::fromUtf8(note.data(), qsizetype(note.size()))) << "nothing lost";
 
-    QImage screen(memo.size(), QImage::Format_RGB32);
-    screen.fill(Qt::white);
-    memo.render(&screen);
+    window.show();
+    const QImage screen = Memo().grab().toImage();
     int inked = 0;
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < screen.width(); ++x)
@@ -43,16 +59,14 @@ TEST(NoteMemo, OneLineAtCapacityShowsInBoundedLinesWithNothingLost)
 
 // Half a million empty lines took the memo a second to take in; it cannot scroll, so it
 // gets only as many lines as any memo could show.
-TEST(NoteMemo, ATallNoteGivesTheMemoOnlyItsFirstLines)
+TEST_F(LongNoteTest, ATallNoteGivesTheMemoOnlyItsFirstLines)
 {
     std::string note = "first";
-    while (note.size() < kMemoCapacity)
+    while (note.size() + 2 <= kMemoCapacity)
         note += "\r\n";
-    TPlainMemo memo;
-    memo.SetBounds(0, 0, 226, 274);
-    memo.SetText(note);
-    EXPECT_EQ(memo.Text(), note);
-    const QTextDocument* shown = memo.findChild<QPlainTextEdit*>()->document();
-    EXPECT_EQ(shown->blockCount(), int(kMemoLinesShown));
-    EXPECT_EQ(shown->firstBlock().text(), "first");
+    const QTextDocument& shown = Show(note);
+    EXPECT_EQ(shown.blockCount(), int(kMemoLinesShown));
+    EXPECT_EQ(shown.firstBlock().text(), "first");
 }
+
+} // namespace

@@ -7,7 +7,7 @@
 #include "platform/core/TTimer.h"
 #include "platform/forms/TImage.h"
 #include "controls/SUIButton.h"
-#include "app/TPlainMemo.h"
+#include "controls/SUIMemo.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, PlayBeforeOpenShowsAndSpeaksTheDemo)
     EXPECT_EQ(Status(0), "Demo: First Words");
     EXPECT_EQ(Status(1), "  1 / 16");
     EXPECT_EQ(Find<TImage>("img_word")->Picture().Width(), 360);
-    EXPECT_NE(Find<TPlainMemo>("sMM_note")->Text().find("hello"), std::string::npos);
+    EXPECT_NE(Find<TsuiMemo>("sMM_note")->Text().find("hello"), std::string::npos);
     EXPECT_EQ(Find<TMediaPlayer>("MP_word")->FileName(), ExecutableDirectory() + "Demo/1.wav");
     EXPECT_TRUE(PlayTimer()->Enabled());
 }
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, MissingSoundIsReportedAfterPictureAndNote)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("not found"), std::string::npos) << errors[0];
     EXPECT_EQ(Find<TImage>("img_word")->Picture().Width(), 360);
-    EXPECT_FALSE(Find<TPlainMemo>("sMM_note")->Text().empty());
+    EXPECT_FALSE(Find<TsuiMemo>("sMM_note")->Text().empty());
     EXPECT_FALSE(PlayTimer()->Enabled());
 }
 
