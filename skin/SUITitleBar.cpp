@@ -75,8 +75,8 @@ void SetFormMinWidth(QWidget& form, int width)
 // Misuse of a property is told in a dialog; the property keeps its value.
 void Refuse(const char* message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromUtf8(message),
-        QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+        QString::fromUtf8(message), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -550,12 +550,15 @@ TsuiTitleBar::TArrangement TsuiTitleBar::Arrange() const
     return result;
 }
 
-int TsuiTitleBar::HoveredButton() const
+int TsuiTitleBar::HoveredButton() const { return HoveredIn(Arrange()); }
+
+int TsuiTitleBar::HoveredIn(const TArrangement& arrangement) const
 {
     if (!m_pointer)
         return -1;
+    // Where buttons overlap, the one placed last is on top.
     int hovered = -1;
-    for (const TButtonPlace& place : Arrange().buttons)
+    for (const TButtonPlace& place : arrangement.buttons)
         if (PointInRect({ m_pointer->x(), m_pointer->y() }, place.rect))
             hovered = place.index;
     return hovered;
@@ -665,7 +668,7 @@ void TsuiTitleBar::Paint(TCanvas& canvas) const
     canvas.FillRect(TRect::FromSize(width(), height()));
     PaintSections(canvas);
     const TArrangement arrangement = Arrange();
-    const int hovered = HoveredButton();
+    const int hovered = HoveredIn(arrangement);
     for (const TButtonPlace& place : arrangement.buttons)
         PaintButton(canvas, place.index, place.rect, place.index == hovered);
     PaintCaption(canvas, arrangement.captionLeft, arrangement.captionRight);

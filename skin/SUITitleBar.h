@@ -346,6 +346,7 @@ private:
     void TrackPointer(QPoint point);
     // The bar's bottom-left corner on the screen, where its menus open.
     QPoint MenuPoint() const;
+    int HoveredIn(const TArrangement& arrangement) const;
 
     TsuiTitleBarPopupMenu* m_systemMenu;
     TsuiTitleBarSections m_sections { *this };
