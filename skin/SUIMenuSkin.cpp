@@ -129,6 +129,17 @@ void DrawRaisedFrame(TCanvas& canvas, const TRect& r)
     }
 }
 
+QList<TsuiMenuItem*> ItemsOf(const QMenu* menu)
+{
+    QList<TsuiMenuItem*> items;
+    if (menu) {
+        for (QAction* action : menu->actions())
+            if (auto* item = qobject_cast<TsuiMenuItem*>(action))
+                items.append(item);
+    }
+    return items;
+}
+
 QImage OffscreenFor(const QRect& rect)
 {
     QImage image(std::max(1, rect.width()), std::max(1, rect.height()), QImage::Format_RGB32);
@@ -298,7 +309,9 @@ TsuiMenuItem::TsuiMenuItem(QObject* owner)
     connect(this, &QAction::triggered, this, [this] {
         // A click does not toggle the check mark; only Checked does.
         setChecked(m_checked);
-        FireEvent(OnClick);
+        // The handler may free the menu and this item with it.
+        const TNotifyEvent handler = OnClick;
+        FireEvent(handler);
     });
     if (auto* menu = qobject_cast<TsuiMenuSkin*>(owner))
         JoinMenu(*menu->Menu(), menu);
@@ -372,13 +385,7 @@ TsuiMenuItem* TsuiMenuItem::Add(const QString& caption)
 
 QList<TsuiMenuItem*> TsuiMenuItem::Items() const
 {
-    QList<TsuiMenuItem*> items;
-    if (m_subMenu) {
-        for (QAction* action : m_subMenu->actions())
-            if (auto* item = qobject_cast<TsuiMenuItem*>(action))
-                items.append(item);
-    }
-    return items;
+    return ItemsOf(m_subMenu.get());
 }
 
 TNotifyEvent* TsuiMenuItem::FindEvent(std::string_view name)
@@ -430,11 +437,7 @@ TsuiMenuItem* TsuiMenuSkin::Add(const QString& caption)
 
 QList<TsuiMenuItem*> TsuiMenuSkin::Items() const
 {
-    QList<TsuiMenuItem*> items;
-    for (QAction* action : m_menu->actions())
-        if (auto* item = qobject_cast<TsuiMenuItem*>(action))
-            items.append(item);
-    return items;
+    return ItemsOf(m_menu.get());
 }
 
 void TsuiMenuSkin::Popup(int x, int y)

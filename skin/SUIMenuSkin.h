@@ -41,7 +41,9 @@ class TsuiMenuStyle;
 //
 // The menu's own QMenu is Menu(); an item's sub-menu is item->SubMenu() (a main menu
 // pops up a top-level item's SubMenu() under its bar button). The skin properties are
-// read with their getters (SelectedColor(), UseSystemFont(), ...).
+// read with their getters (SelectedColor(), UseSystemFont(), ...); IsShortCut runs the
+// item a key belongs to, for a form's menu shortcut test. A theme that goes away sends the
+// menu to DeepBlue, as it does any skinned control.
 
 // One entry of a skinned menu. The caption marks its access key with "&"; a caption of
 // exactly "-" makes the item a separator. The shortcut is shown at the item's right edge.
@@ -191,7 +193,8 @@ public:
     int FontCharset() const { return m_fontCharset; }
     void SetFontCharset(int charset) { m_fontCharset = charset; }
     bool UseSystemFont() const { return m_useSystemFont; }
-    void SetUseSystemFont(bool use) { m_useSystemFont = use; }
+    // A main menu also gives its menu bar the new font here.
+    virtual void SetUseSystemFont(bool use) { m_useSystemFont = use; }
     // The shade of the flat frame, from the style.
     TColor ShadeColor() const { return m_shadeColor; }
 

@@ -185,60 +185,53 @@ TEST(MenuSkin, DrawsSeparatorsAsALineOrTheMacBar)
     }
 }
 
-// The check mark, or the item's image on a black-framed box in SelectedColor; both grey
-// (no colour of their own left) on a disabled item.
+// The check mark, or the item's image on a black-framed box in SelectedColor; both in the
+// shadow colour on a disabled item.
 TEST(MenuSkin, DrawsTheCheckMarkOrTheImageOnItsBox)
 {
     const QImage check = LoadSkinBitmap("MENU_CHECKED");
-    ASSERT_EQ(check.size(), QSize(16, 16));
-    for (TsuiUIStyle style : kStyles) {
-        TsuiMenuSkin skin;
-        Styled(skin, style).SetImages({ Picture() });
-        const int h = skin.MenuItemHeight();
-        TsuiMenuItem* item = skin.Add("");
-        const TColor selected = GetBuiltInColor(style, SUI_THEME_MenuSelectedBackgroundColor);
-        for (bool enabled : { true, false }) {
-            SCOPED_TRACE(std::string(enabled ? "enabled" : "disabled") + " in style "
-                + std::to_string(style));
-            item->SetEnabled(enabled);
-            item->SetChecked(true);
-            item->SetImageIndex(-1);
-            QImage shot = Drawn(skin, *item, false, h);
-            for (int y = 0; y < 16; ++y)
-                for (int x = 0; x < 16; ++x)
-                    if (At(check, x, y) != clWhite) {
-                        const TColor pixel = At(shot, 4 + x, 3 + y);
-                        if (enabled)
-                            ASSERT_EQ(pixel, At(check, x, y)) << x << "," << y;
-                        else
-                            ASSERT_TRUE(pixel == ColorToRGB(clBtnShadow)
-                                || pixel == ColorToRGB(clBtnHighlight));
-                    }
-
-            item->SetImageIndex(0);
-            shot = Drawn(skin, *item, false, h);
-            for (int i = 0; i < 19; ++i) {
-                EXPECT_EQ(At(shot, 2 + i, 1), clBlack);
-                EXPECT_EQ(At(shot, 2 + i, 19), clBlack);
-                EXPECT_EQ(At(shot, 2, 1 + i), clBlack);
-                EXPECT_EQ(At(shot, 20, 1 + i), clBlack);
+    const TColor shadow = ColorToRGB(clBtnShadow);
+    struct Row {
+        const char* what;
+        bool checked;
+        int imageIndex;
+        bool box, mark, image;
+    };
+    const Row rows[] = {
+        { "checked", true, -1, false, true, false },
+        { "checked with an image", true, 0, true, false, true },
+        { "image only", false, 0, false, false, true },
+        { "checked, image index past the list", true, 1, false, true, false },
+    };
+    for (TsuiUIStyle style : kStyles)
+        for (bool enabled : { true, false })
+            for (const Row& row : rows) {
+                TsuiMenuSkin skin;
+                Styled(skin, style).SetImages({ Picture() });
+                TsuiMenuItem* item = skin.Add("");
+                item->SetEnabled(enabled);
+                item->SetChecked(row.checked);
+                item->SetImageIndex(row.imageIndex);
+                const QImage shot = Drawn(skin, *item, false, skin.MenuItemHeight());
+                SCOPED_TRACE(std::string(row.what) + (enabled ? "" : ", disabled") + ", style "
+                    + std::to_string(style));
+                bool mark = true;
+                for (int y = 0; y < check.height(); ++y)
+                    for (int x = 0; x < check.width(); ++x)
+                        if (At(check, x, y) != clWhite)
+                            mark &= At(shot, 4 + x, 3 + y) == (enabled ? At(check, x, y) : shadow);
+                // A disabled image is all shadow where the mark would be.
+                if (enabled || !row.image) {
+                    EXPECT_EQ(mark, row.mark);
+                }
+                EXPECT_EQ(At(shot, 11, 10) == (enabled ? clBlue : shadow)
+                        && At(shot, 6, 5) == (enabled ? clRed : shadow),
+                    row.image);
+                const bool box = At(shot, 2, 1) == clBlack && At(shot, 20, 19) == clBlack
+                    && At(shot, 3, 2)
+                        == GetBuiltInColor(style, SUI_THEME_MenuSelectedBackgroundColor);
+                EXPECT_EQ(box, row.box);
             }
-            EXPECT_EQ(At(shot, 3, 2), selected);
-            EXPECT_EQ(At(shot, 19, 18), selected);
-            EXPECT_EQ(At(shot, 4, 3), selected) << "the picture's white is see-through";
-            EXPECT_EQ(At(shot, 11, 10), enabled ? clBlue : ColorToRGB(clBtnShadow));
-            EXPECT_EQ(At(shot, 6, 5), enabled ? clRed : ColorToRGB(clBtnShadow));
-
-            item->SetChecked(false);
-            shot = Drawn(skin, *item, false, h);
-            EXPECT_EQ(At(shot, 11, 10), enabled ? clBlue : ColorToRGB(clBtnShadow))
-                << "image alone";
-            EXPECT_NE(At(shot, 2, 1), clBlack) << "no box";
-            item->SetImageIndex(1);
-            EXPECT_EQ(Drawn(skin, *item, false, h), Drawn(skin, *skin.Add(""), false, h))
-                << "an index beyond the list shows nothing";
-        }
-    }
 }
 
 TEST(MenuSkin, DrawsTheDefaultItemBold)
@@ -273,22 +266,25 @@ TEST(MenuSkin, ThePopupLaysItsItemsOutAtTheirMeasuredSizes)
         menu.setActiveAction(close);
         const QImage shot = menu.grab().toImage();
 
-        QImage probe = Blank(1, 1);
-        TCanvas canvas(probe);
-        GetMenuFont(canvas.Font());
-        int width = 0, openHeight = 0, separatorHeight = 0, closeHeight = 0;
-        skin.MeasureItem(*open, canvas, width, openHeight);
-        skin.MeasureItem(*separator, canvas, width, separatorHeight);
-        int closeWidth = 0;
-        skin.MeasureItem(*close, canvas, closeWidth, closeHeight);
-        skin.MeasureItem(*open, canvas, width, openHeight);
+        auto measured = [&](const QAction& item) {
+            QImage probe = Blank(1, 1);
+            TCanvas canvas(probe);
+            GetMenuFont(canvas.Font());
+            QSize size;
+            skin.MeasureItem(item, canvas, size.rwidth(), size.rheight());
+            return size;
+        };
+        // The widest item, the one with the shortcut, sets the width of all.
+        const int width = measured(*open).width();
+        const int h1 = measured(*open).height();
+        const int h2 = measured(*separator).height();
+        const int h3 = measured(*close).height();
         SCOPED_TRACE("style " + std::to_string(style));
-        EXPECT_EQ(menu.actionGeometry(open), QRect(3, 3, width, openHeight));
-        EXPECT_EQ(menu.actionGeometry(separator), QRect(3, 3 + openHeight, width, separatorHeight));
-        EXPECT_EQ(menu.actionGeometry(close).top(), 3 + openHeight + separatorHeight);
-        EXPECT_EQ(shot.size(), QSize(width + 6, 6 + openHeight + separatorHeight + closeHeight));
-        EXPECT_EQ(
-            shot.copy(menu.actionGeometry(close)), Drawn(skin, *close, true, closeHeight, width));
+        EXPECT_EQ(menu.actionGeometry(open), QRect(3, 3, width, h1));
+        EXPECT_EQ(menu.actionGeometry(separator), QRect(3, 3 + h1, width, h2));
+        EXPECT_EQ(menu.actionGeometry(close), QRect(3, 3 + h1 + h2, width, h3));
+        EXPECT_EQ(shot.size(), QSize(width + 6, 6 + h1 + h2 + h3));
+        EXPECT_EQ(shot.copy(menu.actionGeometry(close)), Drawn(skin, *close, true, h3, width));
         EXPECT_EQ(At(shot, 0, 0), ColorToRGB(cl3DLight));
         EXPECT_EQ(At(shot, shot.width() - 1, 5), ColorToRGB(cl3DDkShadow));
 
