@@ -1,6 +1,8 @@
 #include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
+#include "controls/SUIMemo.h"
+#include "controls/SUIScrollBar.h"
 #include "controls/SUIPageControl.h"
 #include "controls/SUISideChannel.h"
 #include "controls/SUIStatusBar.h"
@@ -13,6 +15,8 @@
 #include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -66,13 +70,14 @@ public:
         m_paints[&widget] = 0;
     }
     int Paints(const QWidget& widget) const { return m_paints.at(&widget); }
-    int PaintsBesides(const QWidget& widget) const
+    int AllPaints() const
     {
         int sum = 0;
-        for (const auto& [watched, paints] : m_paints)
-            sum += watched == &widget ? 0 : paints;
+        for (const auto& watched : m_paints)
+            sum += watched.second;
         return sum;
     }
+    int PaintsBesides(const QWidget& widget) const { return AllPaints() - Paints(widget); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -307,5 +312,46 @@ void BM_HoverPaintCount(benchmark::State& state)
     state.counters["paints_elsewhere"] = (counter.PaintsBesides(*hovered) - othersBefore) / changes;
 }
 BENCHMARK(BM_HoverPaintCount)->Unit(benchmark::kMicrosecond);
+
+// A memo with a linked vertical bar among other controls, scrolled down one line and back:
+// the scroll and the repaints it asks for. Counts the paints per scroll on the memo and its
+// bar (their parts included) and on the window and everything else: only the two should
+// repaint.
+void BM_MemoScrollOneLine(benchmark::State& state)
+{
+    TBenchWindow window;
+    auto* memo = new TsuiMemo(&window.Form());
+    memo->SetUIStyle(WinXP);
+    memo->SetBounds(400, 10, 226, 274);
+    QStringList note;
+    for (int line = 1; line <= 200; ++line)
+        note << QString("line %1 of a note that scrolls").arg(line);
+    memo->SetLines(note);
+    auto* bar = new TsuiScrollBar(&window.Form());
+    bar->SetUIStyle(WinXP);
+    memo->SetVScrollBar(bar);
+    TPaintCounter scrolled;
+    TPaintCounter others;
+    others.Watch(window.Form());
+    for (TMaker make : { MakeStyledButton, MakeCheckBox, MakePanel, MakeTrackBar, MakeStatusBar })
+        others.Watch(*make(window.Form()));
+    for (QWidget* part : { static_cast<QWidget*>(memo), static_cast<QWidget*>(bar) }) {
+        scrolled.Watch(*part);
+        for (QWidget* child : part->findChildren<QWidget*>())
+            scrolled.Watch(*child);
+    }
+    window.Show();
+    const int scrolledBefore = scrolled.AllPaints();
+    const int othersBefore = others.AllPaints();
+    QScrollBar* lines = memo->Edit()->verticalScrollBar();
+    for (auto _ : state) {
+        lines->setValue(lines->value() == 0 ? 1 : 0);
+        TBenchWindow::Settle();
+    }
+    const double scrolls = double(state.iterations());
+    state.counters["paints_memo_and_bar"] = (scrolled.AllPaints() - scrolledBefore) / scrolls;
+    state.counters["paints_elsewhere"] = (others.AllPaints() - othersBefore) / scrolls;
+}
+BENCHMARK(BM_MemoScrollOneLine)->Unit(benchmark::kMicrosecond);
 
 } // namespace
