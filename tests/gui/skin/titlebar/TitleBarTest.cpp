@@ -33,10 +33,7 @@ struct TWindow {
         frame = new TsuiForm(&window);
         frame->SetUIStyle(style);
         window.resize(760, 491);
-        bar = frame->findChild<TsuiTitleBar*>(QString(), Qt::FindDirectChildrenOnly);
-        if (!bar)
-            bar = new TsuiTitleBar(frame);
-        bar->SetUIStyle(style);
+        bar = &frame->TitleBar();
         bar->SetAlign(TControl::alNone);
         bar->SetBounds(0, 0, 760, bar->Height());
         bar->SetCaption("Varnel  Zintaro");
