@@ -486,9 +486,13 @@ bool TsuiForm::eventFilter(QObject* watched, QEvent* event)
         PaintBorder(*form);
         return true;
     case QEvent::Resize:
-    case QEvent::WindowStateChange:
         static_cast<QObject*>(form)->event(event);
         FormResized();
+        return true;
+    case QEvent::WindowStateChange:
+        // The new size follows in its own event; only the pictures change now.
+        static_cast<QObject*>(form)->event(event);
+        m_titleBar->UpdateMaxButtons();
         return true;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:

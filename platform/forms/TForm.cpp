@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QScreen>
-#include <QShowEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,16 +20,19 @@ TForm::TForm(QWidget* parent)
     m_constraints->OnChange = [this] { ApplyConstraints(); };
 }
 
-void TForm::showEvent(QShowEvent* event)
+void TForm::setVisible(bool visible)
 {
-    TControl::showEvent(event);
-    if (m_placed || event->spontaneous())
-        return;
-    m_placed = true;
-    if (m_position == poScreenCenter && screen()) {
-        QRect area = screen()->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    // Placed before the window exists: a move of a window being mapped races with the
+    // window manager, which may leave Qt believing the window sits at (0, 0).
+    if (visible && !m_placed && isWindow()) {
+        m_placed = true;
+        if (m_position == poScreenCenter && screen()) {
+            QRect area = screen()->geometry();
+            move(area.x() + (area.width() - width()) / 2,
+                area.y() + (area.height() - height()) / 2);
+        }
     }
+    TControl::setVisible(visible);
 }
 
 void TForm::paintEvent(QPaintEvent*)

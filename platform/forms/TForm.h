@@ -73,7 +73,7 @@ public:
 
 protected:
     void CaptionChanged() override { setWindowTitle(Caption()); }
-    void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
