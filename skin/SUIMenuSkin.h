@@ -195,8 +195,6 @@ public:
     bool UseSystemFont() const { return m_useSystemFont; }
     // A main menu also gives its menu bar the new font here.
     virtual void SetUseSystemFont(bool use) { m_useSystemFont = use; }
-    // The shade of the flat frame, from the style.
-    TColor ShadeColor() const { return m_shadeColor; }
 
     // Measuring and drawing ------------------------------------------------------------------
     // An item's size, measured in the canvas's font: a separator is SeparatorHeight high,
@@ -234,6 +232,7 @@ private:
     TColor m_selectedFontColor = clWhite;
     TColor m_fontColor = clWhite;
     TColor m_borderColor = clBlack;
+    // The flat frame's shade: the style's FormBackgroundColor.
     TColor m_shadeColor = clBtnFace;
     bool m_flatMenu = false;
     QString m_fontName = "MS Sans Serif";
