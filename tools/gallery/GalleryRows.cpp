@@ -11,10 +11,13 @@
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
 #include "controls/SUIURLLabel.h"
+#include "skin/SUIForm.h"
+#include "skin/SUIMainMenu.h"
 #include "skin/SUITitleBar.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/GalleryStates.h"
 
+#include "platform/forms/TForm.h"
 #include "platform/forms/TStatusBar.h"
 #include "skin/SUIStyledControl.h"
 
@@ -612,6 +615,53 @@ void AddScrollBarRows(TGallerySheet& sheet)
     });
 }
 
+// A small skinned window, its menu bar's first button under the mouse and that button's
+// menu dropped. The window and the menu are windows of their own, so the cell shows a
+// picture of both.
+void MakeSkinnedWindow(TGalleryCell& cell)
+{
+    TForm form;
+    form.SetCaption("Zintaro");
+    auto* frame = new TsuiForm(&form);
+    auto* menu = new TsuiMainMenu(&form);
+    TsuiMenuItem* course = menu->Add("&Course");
+    course->Add("&Open")->SetShortCutText("Ctrl+O");
+    course->Add("-");
+    course->Add("E&xit");
+    menu->Add("&Help");
+    cell.Dress(*frame);
+    frame->RebuildMenuButtons();
+    form.resize(152, 66);
+    form.setAttribute(Qt::WA_DontShowOnScreen);
+    form.show();
+    TsuiMenuBar& bar = *frame->MenuBar();
+    const QPoint at = bar.ButtonRect(0).center();
+    QMouseEvent move(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(&bar, &move);
+    QMenu& dropped = *course->SubMenu();
+    dropped.setActiveAction(dropped.actions().at(0));
+    dropped.resize(dropped.sizeHint());
+    const QPoint below = bar.mapTo(&form, bar.ButtonRect(0).bottomLeft() + QPoint(0, 1));
+    QImage picture(form.width(), std::max(form.height(), below.y() + dropped.height()),
+        QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, form.grab());
+    painter.drawPixmap(below, dropped.grab());
+    painter.end();
+    auto* shot = new QLabel(&cell);
+    shot->setPixmap(QPixmap::fromImage(picture));
+    shot->move(kGalleryCellPad, kGalleryCellPad);
+    shot->adjustSize();
+}
+
+void AddFormRows(TGallerySheet& sheet)
+{
+    sheet.AddSection("Skinned window");
+    sheet.AddRow("menu dropped", 122, [](TGalleryCell& cell) { MakeSkinnedWindow(cell); });
+}
+
 void AddAllRows(TGallerySheet& sheet)
 {
     AddURLLabelRows(sheet);
@@ -628,4 +678,5 @@ void AddAllRows(TGallerySheet& sheet)
     AddStatusBarRows(sheet);
     AddPopupMenuRows(sheet);
     AddTitleBarRows(sheet);
+    AddFormRows(sheet);
 }
