@@ -18,7 +18,6 @@ class TsuiMainMenu;
 // picture, kept apart from the user's Images.
 class TsuiMainMenu : public TsuiMenuSkin {
     Q_OBJECT
-    Q_PROPERTY(bool UseSystemFont READ UseSystemFont WRITE SetUseSystemFont)
 
 public:
     // Owned by a form, it becomes the Menu of the form's first skinned frame.
@@ -30,7 +29,7 @@ public:
     void SetForm(TsuiForm* form) { m_form = form; }
 
     // The menu bar takes the new font at once.
-    void SetUseSystemFont(bool use);
+    void SetUseSystemFont(bool use) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
