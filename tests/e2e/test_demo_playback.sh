@@ -5,7 +5,8 @@ source "$(dirname "$0")/common.sh"
 
 zin_start "$ZIN_BIN_DIR/zintaro"
 zin_geometry
-zin_check "window is 762 x 517" test "$ZIN_W" = 762 -a "$ZIN_H" = 517
+# The skinned frame sizes the frameless window around its stored 748 x 487.
+zin_check "window is 754 x 491" test "$ZIN_W" = 754 -a "$ZIN_H" = 491
 zin_check "caption" test "$(xdotool getwindowname "$ZIN_WINDOW")" = "Varnel  Zintaro"
 
 recording=$(mktemp /tmp/zintaro-rec.XXXXXX.raw)
