@@ -171,7 +171,7 @@ void TsuiMemo::Link(TLink link, TsuiScrollBar* bar)
     }
     bar->SetOrientation(link == TLink::Vertical ? suiVertical : suiHorizontal);
     bar->OnChange = [this, link] { ScrollFromBar(link); };
-    connect(bar, &QObject::destroyed, this, [this](QObject* gone) { BarDestroyed(gone); });
+    connect(bar, &QObject::destroyed, this, [this, link] { BarDestroyed(link); });
     bar->raise();
     UpdateNativeBars();
     PlaceBars();
@@ -189,12 +189,10 @@ void TsuiMemo::Release(TsuiScrollBar* bar)
     bar->SetThumbVisible(true);
 }
 
-void TsuiMemo::BarDestroyed(QObject* bar)
+void TsuiMemo::BarDestroyed(TLink link)
 {
-    // The widget part tells of its end before the pointers to it are cleared.
-    for (QPointer<TsuiScrollBar>* linked : { &m_vBar, &m_hBar })
-        if (linked->data() == bar)
-            *linked = nullptr;
+    // The widget part tells of its end before the pointer to it is cleared.
+    (link == TLink::Vertical ? m_vBar : m_hBar) = nullptr;
     UpdateNativeBars();
     PlaceBars();
 }

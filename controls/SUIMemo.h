@@ -100,7 +100,7 @@ private:
     enum class TLink { Vertical, Horizontal };
     void Link(TLink link, TsuiScrollBar* bar);
     void Release(TsuiScrollBar* bar);
-    void BarDestroyed(QObject* bar);
+    void BarDestroyed(TLink link);
     void UpdateNativeBars();
     void SyncBar(TsuiScrollBar* bar, QScrollBar* native, bool horizontal);
     void EditHandled(const QEvent& event);
