@@ -287,27 +287,6 @@ void SetControlBounds(QWidget* control, const TRect& bounds)
 
 // ---- Menus -----------------------------------------------------------------------------
 
-TMenuItem& TMenuItem::Add(std::string caption)
-{
-    m_items.push_back(std::make_unique<TMenuItem>(std::move(caption)));
-    m_items.back()->m_parent = this;
-    return *m_items.back();
-}
-
-void SetMenuItemDrawHandlers(
-    TMenuItem& item, const TMeasureItemEvent& measure, const TDrawItemEvent& draw)
-{
-    std::vector<TMenuItem*> pending { &item };
-    while (!pending.empty()) {
-        TMenuItem* current = pending.back();
-        pending.pop_back();
-        current->OnMeasureItem = measure;
-        current->OnDrawItem = draw;
-        for (int i = 0; i < current->Count(); ++i)
-            pending.push_back(&current->Item(i));
-    }
-}
-
 void FrameRectColor(TCanvas& canvas, const TRect& rect, TColor color)
 {
     canvas.Brush.Color = color;

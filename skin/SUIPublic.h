@@ -99,58 +99,6 @@ void SetControlBounds(QWidget* control, const TRect& bounds);
 
 // ---- Menus -----------------------------------------------------------------------------
 
-class TMenuItem;
-
-// Asked for an item's size before it is shown; width and height come in as the defaults.
-using TMeasureItemEvent
-    = std::function<void(TMenuItem& item, TCanvas& canvas, int& width, int& height)>;
-// Asked to draw an item into rect.
-using TDrawItemEvent
-    = std::function<void(TMenuItem& item, TCanvas& canvas, const TRect& rect, bool selected)>;
-
-// One entry of a menu, owning its sub-items. A caption of exactly "-" is a separator; "&"
-// marks the access key.
-class TMenuItem {
-public:
-    TMenuItem() = default;
-    explicit TMenuItem(std::string caption)
-        : Caption(std::move(caption))
-    {
-    }
-    TMenuItem(const TMenuItem&) = delete;
-    TMenuItem& operator=(const TMenuItem&) = delete;
-
-    std::string Caption;
-    // The shortcut as shown at the right edge ("Ctrl+O"); empty for none.
-    std::string ShortCutText;
-    bool Enabled = true;
-    bool Visible = true;
-    bool Checked = false;
-    // The menu's default item is drawn bold.
-    bool Default = false;
-    int ImageIndex = -1;
-
-    TMeasureItemEvent OnMeasureItem;
-    TDrawItemEvent OnDrawItem;
-    std::function<void()> OnClick;
-
-    bool IsSeparator() const { return Caption == "-"; }
-    TMenuItem* Parent() const { return m_parent; }
-    int Count() const { return static_cast<int>(m_items.size()); }
-    TMenuItem& Item(int index) const { return *m_items.at(static_cast<std::size_t>(index)); }
-    // Appends a sub-item and returns it.
-    TMenuItem& Add(std::string caption);
-    void Clear() { m_items.clear(); }
-
-private:
-    std::vector<std::unique_ptr<TMenuItem>> m_items;
-    TMenuItem* m_parent = nullptr;
-};
-
-// Installs the two handlers on the item and on all its sub-items, at every depth.
-void SetMenuItemDrawHandlers(
-    TMenuItem& item, const TMeasureItemEvent& measure, const TDrawItemEvent& draw);
-
 // Frame or fill rect with a solid brush of the colour; the brush keeps that colour.
 void FrameRectColor(TCanvas& canvas, const TRect& rect, TColor color);
 void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color);

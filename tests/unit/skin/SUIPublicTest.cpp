@@ -334,42 +334,6 @@ TEST(ControlGeometry, BoundsFromARectangle)
     EXPECT_FALSE(GetWorkArea().IsEmpty());
 }
 
-TEST(MenuDrawing, HandlersReachEveryItemAtEveryDepth)
-{
-    TMenuItem root;
-    TMenuItem& file = root.Add("&File");
-    file.Add("&Open");
-    TMenuItem& recent = file.Add("Recent");
-    TMenuItem& deep = recent.Add("one");
-    root.Add("-");
-    EXPECT_EQ(deep.Parent(), &recent);
-    EXPECT_TRUE(root.Item(1).IsSeparator());
-
-    int measured = 0;
-    int drawn = 0;
-    SetMenuItemDrawHandlers(
-        root,
-        [&](TMenuItem&, TCanvas&, int&, int& height) {
-            ++measured;
-            height = 21;
-        },
-        [&](TMenuItem&, TCanvas&, const TRect&, bool) { ++drawn; });
-    TMenuItem& late = recent.Add("added later");
-
-    QImage image = Blank(4, 4);
-    TCanvas canvas(image);
-    int width = 0;
-    int height = 0;
-    for (TMenuItem* item : { &root, &file, &file.Item(0), &recent, &deep, &root.Item(1) }) {
-        ASSERT_TRUE(item->OnMeasureItem && item->OnDrawItem) << item->Caption;
-        item->OnMeasureItem(*item, canvas, width, height);
-        item->OnDrawItem(*item, canvas, {}, false);
-    }
-    EXPECT_EQ(measured, 6);
-    EXPECT_EQ(drawn, 6);
-    EXPECT_FALSE(late.OnDrawItem);
-}
-
 TEST(MenuDrawing, SeparatorLineAndRectangleColours)
 {
     QImage image = Blank(20, 5);
