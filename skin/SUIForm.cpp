@@ -26,7 +26,10 @@ constexpr long long kMaxExtent = QWIDGETSIZE_MAX;
 // The frame whose application-wide filter runs menu shortcuts; the first one made.
 TsuiForm* g_messageHandler = nullptr;
 
-int ClampExtent(long long value) { return int(std::clamp(value, 0LL, kMaxExtent)); }
+int ClampExtent(long long value)
+{
+    return int(std::clamp(value, 0LL, kMaxExtent));
+}
 
 // What the form's border allowed: none for a frameless window, a single line for one of
 // fixed size, else a sizing border.
@@ -127,7 +130,6 @@ TsuiForm::TsuiForm(QWidget* parent)
     // Sized to the form first, so that re-applying the size for a new border keeps it.
     Layout();
     SetUIStyle(DeepBlue);
-    m_autoUpdateSub = false;
     if (form) {
         SetCaption(form->windowTitle());
         TakeOverForm();
@@ -277,7 +279,10 @@ bool TsuiForm::MenuShortcut(const QKeyEvent& key) const
     return m_menu->IsShortCut(QKeySequence(key.keyCombination()));
 }
 
-void TsuiForm::Loaded() { RebuildMenuButtons(); }
+void TsuiForm::Loaded()
+{
+    RebuildMenuButtons();
+}
 
 void TsuiForm::SetFormPanel(TControl* panel)
 {

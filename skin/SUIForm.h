@@ -77,7 +77,10 @@ public:
     void SetRoundCorner(int radius) { m_titleBar->SetRoundCorner(radius); }
     TFont* TitleBarFont() const { return m_titleBar->Font(); }
     TsuiTitleBar& TitleBar() const { return *m_titleBar; }
-    TsuiTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick() { return m_titleBar->OnCustomBtnsClick; }
+    TsuiTitleBarButtonClickEvent& OnTitleBarCustomBtnsClick()
+    {
+        return m_titleBar->OnCustomBtnsClick;
+    }
     TsuiTitleBarButtonClickEvent& OnTitleBarHelpBtnClick() { return m_titleBar->OnHelpBtnClick; }
 
     // The lists "TitleBarButtons" and "TitleBarSections" are the bar's.

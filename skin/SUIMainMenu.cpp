@@ -18,7 +18,10 @@ constexpr int kButtonMargin = 7;
 // A bar button is at least this wide.
 constexpr int kMinButtonWidth = 23;
 
-std::string Bytes(const QString& text) { return text.toStdString(); }
+std::string Bytes(const QString& text)
+{
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -67,7 +70,10 @@ TsuiMenuBar::TsuiMenuBar(TsuiForm& frame)
     ApplySkin();
 }
 
-TsuiMainMenu* TsuiMenuBar::Menu() const { return m_frame.Menu(); }
+TsuiMainMenu* TsuiMenuBar::Menu() const
+{
+    return m_frame.Menu();
+}
 
 void TsuiMenuBar::RebuildButtons()
 {
@@ -229,11 +235,14 @@ void TsuiMenuBar::DropDown(int index)
     m_pressed = index;
     update();
     QPointer<TsuiMenuBar> self(this);
-    QObject::connect(subMenu, &QMenu::aboutToHide, this, [self] {
-        if (!self)
-            return;
-        self->m_pressed = -1;
-        self->update();
-    }, Qt::SingleShotConnection);
+    QObject::connect(
+        subMenu, &QMenu::aboutToHide, this,
+        [self] {
+            if (!self)
+                return;
+            self->m_pressed = -1;
+            self->update();
+        },
+        Qt::SingleShotConnection);
     subMenu->popup(mapToGlobal(ButtonRect(index).bottomLeft() + QPoint(0, 1)));
 }

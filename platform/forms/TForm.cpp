@@ -28,8 +28,8 @@ void TForm::setVisible(bool visible)
         m_placed = true;
         if (m_position == poScreenCenter && screen()) {
             QRect area = screen()->geometry();
-            move(area.x() + (area.width() - width()) / 2,
-                area.y() + (area.height() - height()) / 2);
+            move(
+                area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
         }
     }
     TControl::setVisible(visible);

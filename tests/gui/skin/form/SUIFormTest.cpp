@@ -1,8 +1,9 @@
+#include "skin/SUIForm.h"
+
 #include "platform/core/Exceptions.h"
 #include "platform/forms/TClassRegistry.h"
 #include "platform/forms/TForm.h"
 #include "platform/forms/TLayoutReader.h"
-#include "skin/SUIForm.h"
 #include "skin/SUIPublic.h"
 #include "support/PixelImages.h"
 
@@ -85,10 +86,19 @@ TEST(SkinnedForm, EdgesResizeOnlyASizeableNormalWindow)
     const int w = 754;
     const int h = 491;
     const Row rows[] = {
-        { 0, 0, htTopLeft }, { 4, 4, htTopLeft }, { w - 4, 4, htTopRight },
-        { w - 4, h - 4, htBottomRight }, { 4, h - 4, htBottomLeft }, { 4, 200, htLeft },
-        { 5, 200, htClient }, { 300, 4, htTop }, { 300, 5, htClient }, { w - 4, 200, htRight },
-        { w - 5, 200, htClient }, { 300, h - 4, htBottom }, { 300, h - 5, htClient },
+        { 0, 0, htTopLeft },
+        { 4, 4, htTopLeft },
+        { w - 4, 4, htTopRight },
+        { w - 4, h - 4, htBottomRight },
+        { 4, h - 4, htBottomLeft },
+        { 4, 200, htLeft },
+        { 5, 200, htClient },
+        { 300, 4, htTop },
+        { 300, 5, htClient },
+        { w - 4, 200, htRight },
+        { w - 5, 200, htClient },
+        { 300, h - 4, htBottom },
+        { 300, h - 5, htClient },
     };
     TFramedForm sizeable;
     TForm fixedForm;
@@ -149,7 +159,8 @@ TEST(SkinnedForm, OneFramePerFormAndNeverItsOwnPanel)
         new TsuiForm(&framed.form);
         FAIL() << "a second frame was accepted";
     } catch (const Exception& error) {
-        EXPECT_EQ(error.Message(), "Sorry, You can create only one TsuiForm component in one form!");
+        EXPECT_EQ(
+            error.Message(), "Sorry, You can create only one TsuiForm component in one form!");
     }
     EXPECT_EQ(framed.form.findChildren<TsuiForm*>().size(), 1);
     TClassRegistry registry;

@@ -1,7 +1,8 @@
+#include "skin/SUIMainMenu.h"
+
 #include "gui/platform/forms/Input.h"
 #include "platform/forms/TForm.h"
 #include "skin/SUIForm.h"
-#include "skin/SUIMainMenu.h"
 #include "skin/SUIPublic.h"
 #include "support/PixelImages.h"
 
