@@ -74,4 +74,20 @@ void BM_SideMenuButtonHover(benchmark::State& state)
 }
 BENCHMARK(BM_SideMenuButtonHover)->Unit(benchmark::kMicrosecond);
 
+// One step of a resize drag: the window one pixel wider or narrower, the frame and every
+// aligned control laid out again, and the repaints that asks for.
+void BM_ResizeStep(benchmark::State& state)
+{
+    TShownMainWindow shown;
+    QWidget& window = shown.Window();
+    const QSize size = window.size();
+    bool wider = true;
+    for (auto _ : state) {
+        window.resize(size.width() + (wider ? 1 : 0), size.height() + (wider ? 1 : 0));
+        TShownMainWindow::Settle();
+        wider = !wider;
+    }
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMicrosecond);
+
 } // namespace
