@@ -55,14 +55,14 @@ zin_check "at the slider's end no word follows in 6 s ($text, $after)" test "$te
 # the note in it, and a drag across it or the wheel over it changes none of its pixels, so
 # nothing is selected or scrolled.
 memo_crop="226x274+498+77"
-before="$ZIN_SHOTS/note-before.png"
-after="$ZIN_SHOTS/note-after.png"
-zin_screenshot "$before" || zin_fail "screenshot"
+note_before="$ZIN_SHOTS/note-before.png"
+note_after="$ZIN_SHOTS/note-after.png"
+zin_screenshot "$note_before" || zin_fail "screenshot"
 for edge in "498 200" "723 200" "600 77" "600 350"; do
-  pixel=$(zin_pixel "$before" $edge)
+  pixel=$(zin_pixel "$note_before" $edge)
   zin_check "the memo's edge at $edge is white ($pixel)" test "$pixel" = "255,255,255"
 done
-inked=$(convert "$before" -crop "$memo_crop" +repage -colorspace Gray -threshold 70% \
+inked=$(convert "$note_before" -crop "$memo_crop" +repage -colorspace Gray -threshold 70% \
   -format '%[fx:int(w*h*(1-mean))]' info:)
 zin_check "the memo shows the note ($inked dark pixels)" test "$inked" -gt 200
 zin_geometry
@@ -70,8 +70,21 @@ xdotool mousemove $((ZIN_X + 505)) $((ZIN_Y + 85)) mousedown 1 sleep 0.1 \
   mousemove $((ZIN_X + 650)) $((ZIN_Y + 200)) sleep 0.1 mousemove $((ZIN_X + 700)) $((ZIN_Y + 330)) \
   sleep 0.1 mouseup 1 click --repeat 3 5
 sleep 0.5
-zin_screenshot "$after" || zin_fail "screenshot"
-convert "$before" -crop "$memo_crop" +repage "$before.memo.png"
-convert "$after" -crop "$memo_crop" +repage "$after.memo.png"
-changed=$(compare -metric AE "$before.memo.png" "$after.memo.png" null: 2>&1)
+zin_screenshot "$note_after" || zin_fail "screenshot"
+convert "$note_before" -crop "$memo_crop" +repage "$note_before.memo.png"
+convert "$note_after" -crop "$memo_crop" +repage "$note_after.memo.png"
+changed=$(compare -metric AE "$note_before.memo.png" "$note_after.memo.png" null: 2>&1)
 zin_check "a drag and the wheel leave the memo as it was ($changed pixels changed)" test "$changed" = 0
+
+# Holding a playback button does no more than clicking it: Forward held for 1.5 s while
+# paused moves one word on, shown by the next Play.
+zin_click $ZIN_PAUSE
+zin_geometry
+read -r fx fy <<<"$ZIN_FORWARD"
+xdotool mousemove $((ZIN_X + fx)) $((ZIN_Y + fy)) sleep 0.1 mousedown 1 sleep 1.5 mouseup 1
+sleep 0.3
+zin_click $ZIN_PLAY
+shown=${after%/16}
+expected="$((shown % 16 + 1))/16"
+text=$(position "^$expected\$" 3) || zin_fail "Forward held once moves one word, from $after to $expected, read '$text'"
+echo "ok: Forward held for 1.5 s moves one word: $after to $text"
