@@ -43,6 +43,34 @@ zin_check "the caption is drawn in white ($white pixels on its middle row)" test
 caption=$(zin_ocr "$screen" $((x0 + 28)) $((y0 + 4)) 160 20 | tr -d ' ')
 zin_check "the caption reads Varnel Zintaro ($caption)" test "$caption" = "VarnelZintaro"
 
+# Where the bar's painting puts its parts. The frame sits at x = 3 (the border), so the
+# bar is the frame's 748 pixels wide and its x is the window's minus 3. WinXP lays the
+# buttons from the right with a right offset of 2 and 21-pixel frames: close, the first
+# button, at 748 - 2 - 21 = 725; maximise is hidden and takes no room, so minimise follows
+# at 725 - 21 - 1 = 703. The control box is at the left offset, 2, with the program's seal
+# in it; the caption starts after it, at 2 + 21 + 5 = 28. In window pixels: close 728..748,
+# minimise 706..726, the control box from 5, the caption from 31.
+light() { IFS=, read -r r g b <<<"$(at "$1" 15)"; ((r > 200 && g > 200 && b > 200)); }
+bar_blue() { IFS=, read -r r g b <<<"$(at "$1" 15)"; ((b > 200 && r < 60)); }
+for edge in 728 748 706 726; do
+  zin_check "a button's light frame at x = $edge" light $edge
+done
+for gap in 727 705; do
+  zin_check "the bar between and before the buttons at x = $gap" bar_blue $gap
+done
+IFS=, read -r r g b <<<"$(at 20 15)"
+zin_check "the control box's red seal at x = 20 ($r,$g,$b)" test $((r > 120 && b < 100)) = 1
+zin_check "the bar left of the seal at x = 5" bar_blue 5
+first_ink=""
+for x in $(seq 24 40); do
+  for y in $(seq 8 20); do
+    IFS=, read -r r g b <<<"$(at "$x" "$y")"
+    ((r > 60)) && { first_ink=$x; break 2; }
+  done
+done
+zin_check "the caption starts at x = 31 (first caption pixel at ${first_ink:-none})" \
+  test "${first_ink:-0}" -ge 31 -a "${first_ink:-0}" -le 33
+
 # Dragging the bar moves the window: the move starts once the pointer has left the drag
 # distance, and from there the window follows it.
 xdotool mousemove $((x0 + 300)) $((y0 + 12)) mousedown 1 sleep 0.2 \
