@@ -33,7 +33,7 @@ public:
 //     Caption = 'Varnel  Zintaro'
 //     Width = 762
 //     Constraints.MinWidth = 150
-//     object sPanel_image: TPlainCaptionPanel
+//     object sPanel_image: TsuiPanel
 //       Left = 18
 //       Color = clWhite
 //       Font.Style = [fsBold]
@@ -41,7 +41,7 @@ public:
 //         Align = alClient
 //       end
 //     end
-//     object sSB: TStatusBar
+//     object sSB: TsuiStatusBar
 //       Panels = <
 //         item
 //           Width = 200
@@ -78,7 +78,7 @@ public:
 // (and the root) leaves its loading state and runs Loaded(), in creation order.
 //
 // Failures throw EReadError naming the line ("Line 12: unknown property "Captoin" of
-// TPlainButton"): unknown class or property, a value of the wrong kind, an unknown
+// TsuiImageButton"): unknown class or property, a value of the wrong kind, an unknown
 // handler, a duplicate component name, a missing `end`, stray text, a setter's own
 // refusal, a reference to an unknown component or to one of the wrong class. Components
 // made before the failure stay below `root`; discard it.
