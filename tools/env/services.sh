@@ -22,10 +22,14 @@ zintaro_start_display() {
 # work; the display gets one that binds no keys.
 zintaro_start_window_manager() {
   local config
-  config="$(dirname "${BASH_SOURCE[0]}")/openbox-rc.xml"
+  # openbox changes to the home folder before it reads its configuration, so the path is
+  # absolute; with a relative one it silently falls back to the system's default.
+  config="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/openbox-rc.xml"
   openbox --sm-disable --config-file "$config" >/dev/null 2>&1 &
   ZINTARO_WM_PID=$!
-  for _ in $(seq 50); do
+  # On a busy machine it may take seconds; one that arrives after the program has mapped
+  # its window takes that window over while the test clicks.
+  for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
     sleep 0.1
   done
