@@ -10,9 +10,16 @@ zintaro_start_display() {
     ZINTARO_XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && { zintaro_start_window_manager; return; }
+      if xdpyinfo >/dev/null 2>&1; then
+        # A run starting at the same moment may own this number; sharing its display
+        # would send each run's clicks into the other's windows.
+        [[ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" == "$ZINTARO_XVFB_PID" ]] || break
+        zintaro_start_window_manager
+        return
+      fi
       sleep 0.1
     done
+    kill "$ZINTARO_XVFB_PID" 2>/dev/null
   done
   echo "Could not start Xvfb" >&2
   return 1
