@@ -1,3 +1,4 @@
+#include "bench/WidgetEvents.h"
 #include "controls/SUIButton.h"
 #include "controls/SUIGroupBox.h"
 #include "controls/SUIImagePanel.h"
@@ -12,7 +13,6 @@
 #include "platform/forms/TStatusBar.h"
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -21,7 +21,6 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
-#include <map>
 #include <utility>
 
 namespace {
@@ -46,49 +45,6 @@ public:
 
 private:
     TForm m_form;
-};
-
-void SendEnter(QWidget& control)
-{
-    const QPointF at(2, 2);
-    QEnterEvent enter(at, at, control.mapToGlobal(at));
-    QApplication::sendEvent(&control, &enter);
-}
-
-void SendLeave(QWidget& control)
-{
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&control, &leave);
-}
-
-// Counts the paint events each watched widget gets.
-class TPaintCounter : public QObject {
-public:
-    void Watch(QWidget& widget)
-    {
-        widget.installEventFilter(this);
-        m_paints[&widget] = 0;
-    }
-    int Paints(const QWidget& widget) const { return m_paints.at(&widget); }
-    int AllPaints() const
-    {
-        int sum = 0;
-        for (const auto& watched : m_paints)
-            sum += watched.second;
-        return sum;
-    }
-    int PaintsBesides(const QWidget& widget) const { return AllPaints() - Paints(widget); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_paints[watched];
-        return false;
-    }
-
-private:
-    std::map<const QObject*, int> m_paints;
 };
 
 // The floor under every figure: a widget that fills itself with one colour.

@@ -1,6 +1,7 @@
 #include "app/TErrorBoxes.h"
 #include "app/Tfrm_main.h"
 #include "bench/LibjpegAlone.h"
+#include "bench/WidgetEvents.h"
 #include "controls/SUIButton.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
@@ -8,7 +9,6 @@
 #include "platform/core/Paths.h"
 
 #include <QApplication>
-#include <QEnterEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -34,18 +34,6 @@ private:
     Tfrm_main m_window;
 };
 
-class TPaintCounter : public QObject {
-public:
-    long paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 // The whole window painted once into an image: border, title bar and every control with
 // its children, each through its own paint function. Counts the paint events per round.
 void BM_MainWindowFullRepaint(benchmark::State& state)
@@ -53,10 +41,10 @@ void BM_MainWindowFullRepaint(benchmark::State& state)
     TShownMainWindow shown;
     TPaintCounter counter;
     for (QWidget* widget : shown.Window().findChildren<QWidget*>())
-        widget->installEventFilter(&counter);
+        counter.Watch(*widget);
     for (auto _ : state)
         benchmark::DoNotOptimize(shown.Window().grab());
-    state.counters["paint_events"] = double(counter.paints) / double(state.iterations());
+    state.counters["paint_events"] = double(counter.AllPaints()) / double(state.iterations());
 }
 BENCHMARK(BM_MainWindowFullRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -66,14 +54,11 @@ void BM_SideMenuButtonHover(benchmark::State& state)
 {
     TShownMainWindow shown;
     QWidget& button = shown.Control("SBTN_Open");
-    const QPointF at(2, 2);
     for (auto _ : state) {
-        QEnterEvent enter(at, at, button.mapToGlobal(at));
-        QApplication::sendEvent(&button, &enter);
+        SendEnter(button);
         TShownMainWindow::Settle();
         state.PauseTiming();
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(&button, &leave);
+        SendLeave(button);
         TShownMainWindow::Settle();
         state.ResumeTiming();
     }

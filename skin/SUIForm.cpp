@@ -59,27 +59,6 @@ void ShowRefusal(QWidget* parent, const QString& text)
     box.exec();
 }
 
-Qt::CursorShape CursorFor(THitCode code)
-{
-    switch (code) {
-    case htLeft:
-    case htRight:
-        return Qt::SizeHorCursor;
-    case htTop:
-    case htBottom:
-        return Qt::SizeVerCursor;
-    case htTopLeft:
-    case htBottomRight:
-        return Qt::SizeFDiagCursor;
-    case htTopRight:
-    case htBottomLeft:
-        return Qt::SizeBDiagCursor;
-    case htClient:
-        break;
-    }
-    return Qt::ArrowCursor;
-}
-
 Qt::Edges EdgesFor(THitCode code)
 {
     switch (code) {
@@ -457,9 +436,9 @@ bool TsuiForm::FilterEdgeMouse(QWidget* form, QEvent* event)
         return false;
     if (code != htClient) {
         if (m_resizeCursor)
-            QGuiApplication::changeOverrideCursor(CursorFor(code));
+            QGuiApplication::changeOverrideCursor(ResizeCursorFor(EdgesFor(code)));
         else
-            QGuiApplication::setOverrideCursor(CursorFor(code));
+            QGuiApplication::setOverrideCursor(ResizeCursorFor(EdgesFor(code)));
         m_resizeCursor = true;
     } else if (m_resizeCursor) {
         QGuiApplication::restoreOverrideCursor();

@@ -273,6 +273,19 @@ TRect GetWorkArea()
     return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect {};
 }
 
+Qt::CursorShape ResizeCursorFor(Qt::Edges edges)
+{
+    if (edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge))
+        return Qt::SizeFDiagCursor;
+    if (edges == (Qt::TopEdge | Qt::RightEdge) || edges == (Qt::BottomEdge | Qt::LeftEdge))
+        return Qt::SizeBDiagCursor;
+    if (edges == Qt::LeftEdge || edges == Qt::RightEdge)
+        return Qt::SizeHorCursor;
+    if (edges == Qt::TopEdge || edges == Qt::BottomEdge)
+        return Qt::SizeVerCursor;
+    return Qt::ArrowCursor;
+}
+
 void SetControlPos(QWidget* control, TPoint position)
 {
     if (control)

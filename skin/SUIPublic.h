@@ -92,6 +92,9 @@ constexpr bool PointInRect(TPoint point, const TRect& rect)
 // The desktop without the task bar and docks: the primary screen's available geometry.
 TRect GetWorkArea();
 
+// The sizing cursor for a window edge or corner; the arrow for none.
+Qt::CursorShape ResizeCursorFor(Qt::Edges edges);
+
 // Moves the control to the point, or gives it Left, Top, Width = Right - Left and
 // Height = Bottom - Top.
 void SetControlPos(QWidget* control, TPoint position);

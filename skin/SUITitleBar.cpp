@@ -762,13 +762,8 @@ void TsuiTitleBar::PaintOutline(TCanvas& canvas) const
 void TsuiTitleBar::TrackPointer(QPoint point)
 {
     m_pointer = point;
-    const Qt::Edges edges = ResizeEdgesAt(point);
-    if (edges == (Qt::TopEdge | Qt::LeftEdge))
-        setCursor(Qt::SizeFDiagCursor);
-    else if (edges == (Qt::TopEdge | Qt::RightEdge))
-        setCursor(Qt::SizeBDiagCursor);
-    else if (edges)
-        setCursor(Qt::SizeVerCursor);
+    if (const Qt::Edges edges = ResizeEdgesAt(point))
+        setCursor(ResizeCursorFor(edges));
     else
         unsetCursor();
 }
