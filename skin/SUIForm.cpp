@@ -1,13 +1,11 @@
 #include "skin/SUIForm.h"
 
 #include "platform/core/Exceptions.h"
-#include "platform/forms/TForm.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -40,23 +38,6 @@ TFormBorderStyle BorderStyleOf(const QWidget& form)
     if (form.minimumSize() == form.maximumSize())
         return TFormBorderStyle::Single;
     return TFormBorderStyle::Sizeable;
-}
-
-void SetMinimumFormSize(QWidget& form, int width, int height)
-{
-    if (auto* framework = qobject_cast<TForm*>(&form)) {
-        framework->Constraints()->SetMinWidth(width);
-        framework->Constraints()->SetMinHeight(height);
-    } else {
-        form.setMinimumSize(width, height);
-    }
-}
-
-void ShowRefusal(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
-        QMessageBox::Ok, parent);
-    box.exec();
 }
 
 Qt::Edges EdgesFor(THitCode code)
@@ -99,7 +80,7 @@ TsuiForm::TsuiForm(QWidget* parent)
         m_initialBorderStyle = BorderStyleOf(*form);
         // A fixed-size window keeps its size limits; anything else gets a usable minimum.
         if (m_initialBorderStyle != TFormBorderStyle::Single)
-            SetMinimumFormSize(*form, kMinFormWidth, kMinFormHeight);
+            SetFormMinimumSize(*form, kMinFormWidth, kMinFormHeight);
         m_savedNormalBounds = form->geometry();
         m_createdMaximised = form->isMaximized();
     }

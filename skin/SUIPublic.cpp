@@ -1,11 +1,13 @@
 #include "skin/SUIPublic.h"
 
+#include "platform/forms/TForm.h"
 #include "platform/graphics/TFont.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QMetaProperty>
 #include <QPainter>
 #include <QPointer>
@@ -284,6 +286,28 @@ Qt::CursorShape ResizeCursorFor(Qt::Edges edges)
     if (edges == Qt::TopEdge || edges == Qt::BottomEdge)
         return Qt::SizeVerCursor;
     return Qt::ArrowCursor;
+}
+
+void SetFormMinimumSize(QWidget& form, std::optional<int> width, std::optional<int> height)
+{
+    if (auto* framework = qobject_cast<TForm*>(&form)) {
+        if (width)
+            framework->Constraints()->SetMinWidth(*width);
+        if (height)
+            framework->Constraints()->SetMinHeight(*height);
+        return;
+    }
+    if (width)
+        form.setMinimumWidth(*width);
+    if (height)
+        form.setMinimumHeight(*height);
+}
+
+void ShowRefusal(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text,
+        QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void SetControlPos(QWidget* control, TPoint position)

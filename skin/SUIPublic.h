@@ -95,6 +95,14 @@ TRect GetWorkArea();
 // The sizing cursor for a window edge or corner; the arrow for none.
 Qt::CursorShape ResizeCursorFor(Qt::Edges edges);
 
+// The smallest size a window may take. A framework form keeps its limits in its
+// constraints, which win over the widget's own.
+void SetFormMinimumSize(QWidget& form, std::optional<int> width, std::optional<int> height);
+
+// Misuse of a property is told in a dialog with OK, captioned with the program's name;
+// the property keeps its value.
+void ShowRefusal(QWidget* parent, const QString& text);
+
 // Moves the control to the point, or gives it Left, Top, Width = Right - Left and
 // Height = Bottom - Top.
 void SetControlPos(QWidget* control, TPoint position);

@@ -2,13 +2,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/WrappingInt.h"
-#include "platform/forms/TForm.h"
 #include "platform/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QRegion>
 #include <QWindow>
@@ -63,23 +61,6 @@ TRect ButtonRect(int left, int top, QSize size)
     return { left, top, WrappingAdd(left, size.width()), WrappingAdd(top, size.height()) };
 }
 
-// A framework form keeps its limits in its constraints, which win over the widget's own.
-void SetFormMinWidth(QWidget& form, int width)
-{
-    if (auto* framework = qobject_cast<TForm*>(&form))
-        framework->Constraints()->SetMinWidth(width);
-    else
-        form.setMinimumWidth(width);
-}
-
-// Misuse of a property is told in a dialog; the property keeps its value.
-void Refuse(const char* message)
-{
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-        QString::fromUtf8(message), QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
-}
-
 // An entry of the program's string table.
 QString LoadResString(int number)
 {
@@ -129,7 +110,8 @@ void TsuiTitleBarSection::SetAlign(TsuiTitleBarAlign align)
     if (align == suiClient && m_align != suiClient) {
         for (int i = 0; i < m_collection.Count(); ++i) {
             if (m_collection.Item(i).Align() == suiClient) {
-                Refuse("Sorry, only one section's Align property can be \"suiClient\"");
+                ShowRefusal(QApplication::activeWindow(),
+                    "Sorry, only one section's Align property can be \"suiClient\"");
                 return;
             }
         }
@@ -210,7 +192,8 @@ void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type)
 {
     if (type == suiControlBox && m_type != suiControlBox
         && m_collection.IndexOfType(suiControlBox) >= 0) {
-        Refuse("Sorry, only one button's ButtonType property can be \"suiControlBox\"");
+        ShowRefusal(QApplication::activeWindow(),
+            "Sorry, only one button's ButtonType property can be \"suiControlBox\"");
         return;
     }
     m_type = type > suiCustom ? suiCustom : type;
@@ -407,7 +390,8 @@ void TsuiTitleBar::ApplyStyle(const TsuiStyleSource& source)
     m_captionBandHeight = buttons.height();
     m_captionTop = source.GetInt(SUI_THEME_TitleBarButtonTopInt);
     if (QWidget* form = Form())
-        SetFormMinWidth(*form, std::max(0, source.GetInt(SUI_THEME_FormMinWidthInt)));
+        SetFormMinimumSize(
+            *form, std::max(0, source.GetInt(SUI_THEME_FormMinWidthInt)), std::nullopt);
     m_roundCorner = source.GetInt(SUI_THEME_FormRoundCornerInt);
 
     // The theme file's buttons read the file, so they keep FromThemeFile.
