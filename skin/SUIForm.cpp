@@ -112,6 +112,9 @@ void TsuiForm::TakeOverForm()
 {
     QWidget& form = *m_ownerForm;
     const bool shown = form.isVisible();
+    // Wayland shapes no window: the corners are see-through pixels of a translucent one.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        form.setAttribute(Qt::WA_TranslucentBackground, true);
     form.setWindowFlag(Qt::FramelessWindowHint, true);
     if (shown)
         form.show();
@@ -367,6 +370,7 @@ void TsuiForm::Layout()
     const long long w = m_ownerForm->width();
     const long long h = m_ownerForm->height();
     SetBounds(int(b), int(t), ClampExtent(w - 2 * b), ClampExtent(h - b - t));
+    m_titleBar->ApplyRegion();
     m_ownerForm->update();
 }
 
@@ -380,6 +384,11 @@ void TsuiForm::PaintBorder(QWidget& form) const
     painter.fillRect(QRect(0, 0, b, h), color);
     painter.fillRect(QRect(0, h - b, w, b), color);
     painter.fillRect(QRect(w - b, 0, b, h), color);
+    if (form.testAttribute(Qt::WA_TranslucentBackground) && !form.mask().isEmpty()) {
+        painter.setClipRegion(QRegion(form.rect()) - form.mask());
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.fillRect(form.rect(), Qt::transparent);
+    }
 }
 
 void TsuiForm::FormResized()
@@ -398,7 +407,6 @@ void TsuiForm::FormResized()
     }
     Layout();
     m_titleBar->UpdateMaxButtons();
-    m_titleBar->ApplyRegion();
 }
 
 bool TsuiForm::FilterEdgeMouse(QWidget* form, QEvent* event)

@@ -630,11 +630,19 @@ void TsuiTitleBar::ApplyRegion()
     if (!OnSkinnedFrame())
         return;
     QWidget* form = Form();
+    QWidget* frame = parentWidget();
     // Square corners need no mask, and none goes stale when the window grows.
-    if (m_roundCorner <= 0)
+    if (m_roundCorner <= 0) {
         form->clearMask();
-    else
-        form->setMask(WindowRegion(form->size(), m_roundCorner));
+        frame->clearMask();
+        return;
+    }
+    const QRegion region = WindowRegion(form->size(), m_roundCorner);
+    form->setMask(region);
+    // A translucent window (Wayland) is not shaped by its mask, only its input is: the
+    // frame and everything on it are clipped here, and the form clears its own corners.
+    if (form->testAttribute(Qt::WA_TranslucentBackground))
+        frame->setMask(region.translated(-frame->pos()));
 }
 
 void TsuiTitleBar::UpdateMaxButtons()
