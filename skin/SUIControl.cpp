@@ -43,7 +43,7 @@ void TsuiControl::FileThemeGone()
     TsuiStyledControl::FileThemeGone();
 }
 
-void TsuiControl::paintEvent(QPaintEvent*)
+void TsuiControl::paintEvent(QPaintEvent* event)
 {
     const QSize size = BufferSize();
     if (size.isEmpty())
@@ -52,6 +52,8 @@ void TsuiControl::paintEvent(QPaintEvent*)
         m_buffer = QImage(size, QImage::Format_RGB32);
     {
         TCanvas canvas(m_buffer);
+        // Only the exposed part reaches the screen; the rest of the buffer may stay stale.
+        canvas.SetClipRect(TRect::FromQRect(event->rect()));
         canvas.Font().Assign(*Font());
         Paint(canvas);
     }

@@ -185,7 +185,9 @@ void PaintParentBackground(TCanvas& canvas, const QWidget* control)
     QWidget* parent = control->parentWidget();
     if (!parent)
         return;
-    const QRect behind = control->geometry().intersected(parent->rect());
+    // Only what the canvas may still change.
+    const QRect clip = canvas.ClipRect().ToQRect().translated(control->pos());
+    const QRect behind = control->geometry().intersected(parent->rect()).intersected(clip);
     if (behind.isEmpty())
         return;
     // A parent whose own painting asks for its parent's background must not come back

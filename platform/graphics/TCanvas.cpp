@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -99,6 +100,8 @@ void TCanvas::SetClipRect(const TRect& rect)
     m_clip = ToDevice(rect).Intersect(TRect::FromSize(m_image.width(), m_image.height()));
 }
 
+TRect TCanvas::ClipRect() const { return m_clip.Offset(-m_origin.x, -m_origin.y); }
+
 void TCanvas::ResetClip()
 {
     m_clip = TRect::FromSize(m_image.width(), m_image.height());
@@ -127,11 +130,16 @@ void TCanvas::PlotDevice(int x, int y, QRgb pixel)
 
 void TCanvas::FillDevice(const TRect& deviceRect, QRgb pixel)
 {
-    TRect r = deviceRect.Intersect(m_clip);
-    for (int y = r.Top; y < r.Bottom; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        std::fill(line + r.Left, line + r.Right, pixel);
-    }
+    const TRect r = deviceRect.Intersect(m_clip);
+    if (r.IsEmpty())
+        return;
+    // One row filled, then copied: the copy is the C library's vector loop, several
+    // times faster than filling pixel by pixel on large areas.
+    QRgb* first = reinterpret_cast<QRgb*>(m_image.scanLine(r.Top)) + r.Left;
+    std::fill(first, first + r.Width(), pixel);
+    const std::size_t rowBytes = std::size_t(r.Width()) * sizeof(QRgb);
+    for (int y = r.Top + 1; y < r.Bottom; ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(m_image.scanLine(y)) + r.Left, first, rowBytes);
 }
 
 void TCanvas::FillDeviceWithBrush(const TRect& deviceRect)

@@ -87,6 +87,8 @@ public:
     // Limits all drawing to `rect` (logical coordinates, taken at the current origin).
     void SetClipRect(const TRect& rect);
     void ResetClip();
+    // The clip rectangle in logical coordinates.
+    TRect ClipRect() const;
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
