@@ -1,5 +1,6 @@
 #include "platform/media/TWavDecoder.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -89,12 +90,15 @@ void DecodeSamples(const TFormat& format, TSpan data, TWavSound& sound)
     if (format.containerBytes <= 2) {
         sound.type = TSampleType::Int16;
         sound.int16Samples.resize(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (format.containerBytes == 1) {
+        if (format.containerBytes == 1) {
+            for (std::size_t i = 0; i < count; ++i)
                 sound.int16Samples[i] = static_cast<std::int16_t>((p[i] - 128) * 256);
-            } else {
+        } else if constexpr (std::endian::native == std::endian::little) {
+            // The file's byte order is the machine's.
+            std::memcpy(sound.int16Samples.data(), p, count * sizeof(std::int16_t));
+        } else {
+            for (std::size_t i = 0; i < count; ++i)
                 sound.int16Samples[i] = static_cast<std::int16_t>(Read16(p + 2 * i));
-            }
         }
         return;
     }
