@@ -1,40 +1,83 @@
 #!/usr/bin/env bash
 # bench/startup.sh [runs]: start to first painted frame, and peak resident memory, of
-# zintaro next to a bare Qt window, side by side on one private X display with its window
-# manager (the build in $ZINTARO_BUILD_DIR, build/ by default). A frame counts as painted
-# when a point the program paints white shows white on screen.
+# zintaro next to a bare Qt window and, where the machine has it, Debian's flash-card
+# trainer mnemosyne, one after another on one private X display with its window manager
+# (the build in $ZINTARO_BUILD_DIR, build/ by default). A frame counts as painted when a
+# point the program paints white shows white on screen. Memory is the peak resident set
+# summed over the program's processes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
 build=${ZINTARO_BUILD_DIR:-build}
 source tools/env/services.sh
-trap zintaro_stop_services EXIT
+home=$(mktemp -d /tmp/zintaro-startup.XXXXXX)
+trap 'zintaro_stop_services; rm -rf "$home"' EXIT
 zintaro_start_display
 zintaro_start_sound
 cmake --build "$build" --target zintaro bare_window >/dev/null
 
-# first_frame <binary> <title> <x> <y>: prints "<ms> <peak kB>" for one start.
+# Peak resident kB of a process and all its descendants.
+tree_peak() {
+  local total=0 child
+  total=$(awk '/VmHWM/ {print $2}' "/proc/$1/status" 2>/dev/null || echo 0)
+  for child in $(pgrep -P "$1"); do
+    total=$((total + $(tree_peak "$child")))
+  done
+  echo "$total"
+}
+
+# first_frame <title> <x> <y> <command...>: prints "<ms> <peak kB>" for one start.
 first_frame() {
-  local start pid window="" ms peak
+  local title=$1 x=$2 y=$3 start pid window="" ms peak
+  shift 3
   start=$(date +%s%N)
-  "$1" >/dev/null 2>&1 &
+  setsid "$@" >/dev/null 2>&1 &
   pid=$!
   while [[ -z "$window" ]]; do
-    window=$(xdotool search --onlyvisible --pid "$pid" --name "$2" 2>/dev/null | head -1) || true
+    window=$(xdotool search --onlyvisible --pid "$pid" --name "$title" 2>/dev/null | head -1) || true
   done
-  until [[ $(convert "x:$window[1x1+$3+$4]" -format '%[hex:p{0,0}]' info: 2>/dev/null) == FFFFFF* ]]; do :; done
+  until [[ $(convert "x:$window[1x1+$x+$y]" -format '%[hex:p{0,0}]' info: 2>/dev/null) == FFFFFF* ]]; do :; done
   ms=$((($(date +%s%N) - start) / 1000000))
   sleep 1
-  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-  kill "$pid"
+  peak=$(tree_peak "$pid")
+  kill -- -"$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   echo "$ms $peak"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-for program in "bare $build/bin/bare_window Bare 300 300" "zintaro $build/bin/zintaro Varnel 300 470"; do
-  read -r name binary title x y <<<"$program"
-  results=$(for _ in $(seq "$runs"); do first_frame "$binary" "$title" "$x" "$y"; done)
+measure() {
+  local name=$1 results
+  shift
+  results=$(for _ in $(seq "$runs"); do first_frame "$@"; done)
   echo "$name: first frame $(cut -d' ' -f1 <<<"$results" | median) ms, peak RSS $(cut -d' ' -f2 <<<"$results" | median) kB (median of $runs)"
+}
+
+measure bare Bare 300 300 "$build/bin/bare_window"
+measure zintaro Varnel 300 470 "$build/bin/zintaro"
+
+if ! command -v mnemosyne >/dev/null; then
+  echo "mnemosyne: not installed, not measured"
+  exit 0
+fi
+# A profile of its own that has had its first start, with the welcome wizard and the tip
+# of the day turned off, so each start opens straight on the main window; its question
+# pane is white once the web view has painted. As root its web engine needs no sandbox.
+mnemosyne=(env HOME="$home" QTWEBENGINE_DISABLE_SANDBOX=1 mnemosyne)
+setsid "${mnemosyne[@]}" >/dev/null 2>&1 &
+first=$!
+for _ in $(seq 600); do
+  xdotool search --onlyvisible --pid "$first" --name Mnemosyne >/dev/null 2>&1 && break
+  sleep 0.1
 done
+sleep 3
+kill -- -"$first" 2>/dev/null || true
+wait "$first" 2>/dev/null || true
+/usr/bin/python3 - "$home/.config/mnemosyne/config.db" <<'PY'
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.execute("update config set value='False' where key in ('first_run', 'show_daily_tips')")
+db.commit()
+PY
+measure mnemosyne Mnemosyne 100 120 "${mnemosyne[@]}"
