@@ -239,7 +239,9 @@ bool TsuiForm::MenuShortcut(const QKeyEvent& key) const
 {
     if (!m_menu || !m_ownerForm || !IsFormActive(m_ownerForm) || !m_ownerForm->isActiveWindow())
         return false;
-    return m_menu->IsShortCut(QKeySequence(key.keyCombination()));
+    if (m_menu->IsShortCut(QKeySequence(key.keyCombination())))
+        return true;
+    return m_menuBar && m_menuBar->HandleKey(key);
 }
 
 void TsuiForm::Loaded()

@@ -5,6 +5,8 @@
 #include "skin/SUIPublic.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -222,7 +224,67 @@ void TsuiMenuBar::mousePressEvent(QMouseEvent* event)
         DropDown(index);
 }
 
-void TsuiMenuBar::DropDown(int index)
+bool TsuiMenuBar::HandleKey(const QKeyEvent& key)
+{
+    int index = -1;
+    if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier) {
+        index = EnabledNeighbour(-1, 1);
+    } else if (key.modifiers() == Qt::AltModifier) {
+        const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key.key())));
+        for (std::size_t i = 0; i < m_buttons.size() && index < 0; ++i)
+            if (m_buttons[i].enabled && QKeySequence::mnemonic(m_buttons[i].caption) == pressed)
+                index = int(i);
+    }
+    if (index < 0)
+        return false;
+    DropDown(index, true);
+    return true;
+}
+
+int TsuiMenuBar::EnabledNeighbour(int index, int step) const
+{
+    const int count = ButtonCount();
+    for (int tried = 1; tried <= count; ++tried) {
+        const int candidate = ((index + step * tried) % count + count) % count;
+        if (m_buttons[std::size_t(candidate)].enabled)
+            return candidate;
+    }
+    return -1;
+}
+
+void TsuiMenuBar::MoveDropDown(int index)
+{
+    if (index < 0 || index == m_pressed)
+        return;
+    if (TsuiMenuItem* item = m_buttons[std::size_t(m_pressed)].item; item && item->SubMenu())
+        item->SubMenu()->hide();
+    // Dropped once the key that asked for it is done with the menu it closed.
+    QMetaObject::invokeMethod(
+        this,
+        [this, index] {
+            if (index < ButtonCount() && m_buttons[std::size_t(index)].enabled)
+                DropDown(index, true);
+        },
+        Qt::QueuedConnection);
+}
+
+bool TsuiMenuBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || m_pressed < 0)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (!menu || (key != Qt::Key_Left && key != Qt::Key_Right))
+        return false;
+    // Right opens the selected item's own sub-menu first.
+    const QAction* selected = menu->activeAction();
+    if (key == Qt::Key_Right && selected && selected->menu())
+        return false;
+    MoveDropDown(EnabledNeighbour(m_pressed, key == Qt::Key_Right ? 1 : -1));
+    return true;
+}
+
+void TsuiMenuBar::DropDown(int index, bool fromKeyboard)
 {
     TsuiMenuItem* item = m_buttons[std::size_t(index)].item;
     if (!item)
@@ -244,5 +306,13 @@ void TsuiMenuBar::DropDown(int index)
             self->update();
         },
         Qt::SingleShotConnection);
+    subMenu->installEventFilter(this);
     subMenu->popup(mapToGlobal(ButtonRect(index).bottomLeft() + QPoint(0, 1)));
+    if (!fromKeyboard)
+        return;
+    for (QAction* action : subMenu->actions())
+        if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+            subMenu->setActiveAction(action);
+            break;
+        }
 }

@@ -3,6 +3,7 @@
 #include "platform/forms/TControl.h"
 #include "skin/SUIMenuSkin.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -55,6 +56,9 @@ public:
     void ApplyMenuFont();
     // Reads the colours and pictures of the menu's style (the frame's without a menu).
     void ApplySkin();
+    // Keyboard access as on any menu bar: Alt with a button's access key drops its menu,
+    // F10 the first; Left and Right in a dropped menu move to the neighbouring ones.
+    bool HandleKey(const QKeyEvent& key);
 
     int ButtonCount() const { return int(m_buttons.size()); }
     QRect ButtonRect(int index) const { return m_buttons.at(std::size_t(index)).rect; }
@@ -62,6 +66,7 @@ public:
     bool ButtonEnabled(int index) const { return m_buttons.at(std::size_t(index)).enabled; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -77,7 +82,12 @@ private:
     TsuiMainMenu* Menu() const;
     void LayoutButtons();
     int ButtonAt(QPoint point) const;
-    void DropDown(int index);
+    // From the keyboard, the dropped menu's first item is selected.
+    void DropDown(int index, bool fromKeyboard = false);
+    // The nearest enabled button after (step 1) or before (step -1) `index`, wrapping.
+    int EnabledNeighbour(int index, int step) const;
+    // Closes the dropped menu and drops the one of the button at `index` from the keyboard.
+    void MoveDropDown(int index);
 
     TsuiForm& m_frame;
     std::vector<TButton> m_buttons;

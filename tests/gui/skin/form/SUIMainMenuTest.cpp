@@ -118,3 +118,42 @@ TEST(MainMenu, HotAndPressedButtonsTakeTheStylesSelectionLook)
 }
 
 } // namespace
+
+TEST(MainMenu, AltWithAnAccessKeyOrF10DropsAMenuAndTheArrowsMoveAlongTheBar)
+{
+    TMenuWindow window;
+    TsuiMenuItem* edit = window.menu->Items().at(1);
+    edit->Add("&Undo");
+    TsuiMenuItem* help = window.menu->Add("&Help");
+    help->Add("&About");
+    window.frame->RebuildMenuButtons();
+    window.edit->setFocus();
+    auto shown = [&] {
+        QApplication::processEvents();
+        for (TsuiMenuItem* item : window.menu->Items())
+            if (item->SubMenu() && item->SubMenu()->isVisible())
+                return item->Caption();
+        return QString();
+    };
+
+    SendKey(*window.edit, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(shown(), "&Edit");
+    EXPECT_EQ(edit->SubMenu()->activeAction()->text(), "&Undo") << "its first item selected";
+    SendKey(*edit->SubMenu(), Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(shown(), "&Help");
+    SendKey(*help->SubMenu(), Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(shown(), "&File") << "round from the last to the first";
+    SendKey(*window.file->SubMenu(), Qt::Key_Left, Qt::NoModifier);
+    EXPECT_EQ(shown(), "&Help");
+    help->SubMenu()->close();
+
+    edit->SetEnabled(false);
+    SendKey(*window.edit, Qt::Key_E, Qt::AltModifier, "e");
+    EXPECT_EQ(shown(), "") << "a disabled button has no access key";
+    SendKey(*window.edit, Qt::Key_F10, Qt::NoModifier);
+    EXPECT_EQ(shown(), "&File");
+    SendKey(*window.file->SubMenu(), Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(shown(), "&Help") << "the disabled one is passed over";
+    help->SubMenu()->close();
+    EXPECT_EQ(window.opened, 0);
+}
