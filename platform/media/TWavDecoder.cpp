@@ -94,8 +94,9 @@ void DecodeSamples(const TFormat& format, TSpan data, TWavSound& sound)
             for (std::size_t i = 0; i < count; ++i)
                 sound.int16Samples[i] = static_cast<std::int16_t>((p[i] - 128) * 256);
         } else if constexpr (std::endian::native == std::endian::little) {
-            // The file's byte order is the machine's.
-            std::memcpy(sound.int16Samples.data(), p, count * sizeof(std::int16_t));
+            // The file's byte order is the machine's. An empty sound has no buffer to copy to.
+            if (count > 0)
+                std::memcpy(sound.int16Samples.data(), p, count * sizeof(std::int16_t));
         } else {
             for (std::size_t i = 0; i < count; ++i)
                 sound.int16Samples[i] = static_cast<std::int16_t>(Read16(p + 2 * i));
