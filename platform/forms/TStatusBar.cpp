@@ -13,9 +13,10 @@ constexpr int kTextIndent = 2;
 
 } // namespace
 
-TStatusPanel::TStatusPanel(QWidget& bar)
+TStatusPanel::TStatusPanel(QWidget& bar, const TStatusPanels& panels)
     : QObject(&bar)
     , m_bar(bar)
+    , m_panels(panels)
 {
 }
 
@@ -28,7 +29,8 @@ void TStatusPanel::SetWidth(int width)
 void TStatusPanel::SetText(const QString& text)
 {
     m_text = text;
-    m_bar.update();
+    // Texts stay in their cells: a new one repaints only its own.
+    m_bar.update(m_panels.CellOf(*this));
 }
 
 TStatusPanel& TStatusPanels::Panel(int index) const
@@ -53,9 +55,17 @@ QObject* TStatusPanels::Add(std::string_view collection)
 {
     if (collection != "Panels")
         return nullptr;
-    m_panels.push_back(new TStatusPanel(m_bar));
+    m_panels.push_back(new TStatusPanel(m_bar, *this));
     m_bar.update();
     return m_panels.back();
+}
+
+QRect TStatusPanels::CellOf(const TStatusPanel& panel) const
+{
+    const auto at = std::find(m_panels.begin(), m_panels.end(), &panel);
+    if (at == m_panels.end())
+        return {};
+    return Cells(m_bar.width(), m_bar.height())[std::size_t(at - m_panels.begin())];
 }
 
 std::vector<QRect> TStatusPanels::Cells(int width, int height) const

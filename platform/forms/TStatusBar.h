@@ -10,13 +10,15 @@
 
 // One panel of a status bar, an item of its Panels collection; `bar` repaints when it
 // changes. The skinned status bar keeps its panels in the same items.
+class TStatusPanels;
+
 class TStatusPanel : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 
 public:
-    explicit TStatusPanel(QWidget& bar);
+    TStatusPanel(QWidget& bar, const TStatusPanels& panels);
 
     int Width() const { return m_width; }
     void SetWidth(int width);
@@ -25,6 +27,7 @@ public:
 
 private:
     QWidget& m_bar;
+    const TStatusPanels& m_panels;
     int m_width = 50;
     QString m_text;
 };
@@ -48,6 +51,8 @@ public:
     // Each panel's cells in a bar `width` wide, from left to right: as wide as its Width,
     // the last one reaching to the right edge; empty for one squeezed out.
     std::vector<QRect> Cells(int width, int height) const;
+    // The panel's cell in the bar as it is now.
+    QRect CellOf(const TStatusPanel& panel) const;
 
 private:
     QWidget& m_bar;
