@@ -100,7 +100,10 @@ void TCanvas::SetClipRect(const TRect& rect)
     m_clip = ToDevice(rect).Intersect(TRect::FromSize(m_image.width(), m_image.height()));
 }
 
-TRect TCanvas::ClipRect() const { return m_clip.Offset(-m_origin.x, -m_origin.y); }
+TRect TCanvas::ClipRect() const
+{
+    return m_clip.Offset(-m_origin.x, -m_origin.y);
+}
 
 void TCanvas::ResetClip()
 {
