@@ -3,8 +3,8 @@
 # zintaro next to a bare Qt window and, where the machine has it, Debian's flash-card
 # trainer mnemosyne, one after another on one private X display with its window manager
 # (the build in $ZINTARO_BUILD_DIR, build/ by default). A frame counts as painted when a
-# point the program paints white shows white on screen. Memory is the peak resident set
-# summed over the program's processes.
+# point the program paints white shows white on screen, read every millisecond by
+# first_frame. Memory is the peak resident set summed over the program's processes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-7}
@@ -14,7 +14,7 @@ home=$(mktemp -d /tmp/zintaro-startup.XXXXXX)
 trap 'zintaro_stop_services; rm -rf "$home"' EXIT
 zintaro_start_display
 zintaro_start_sound
-cmake --build "$build" --target zintaro bare_window >/dev/null
+cmake --build "$build" --target zintaro bare_window first_frame >/dev/null
 
 # Peak resident kB of a process and all its descendants.
 tree_peak() {
@@ -26,22 +26,14 @@ tree_peak() {
   echo "$total"
 }
 
-# first_frame <title> <x> <y> <command...>: prints "<ms> <peak kB>" for one start.
-first_frame() {
-  local title=$1 x=$2 y=$3 start pid window="" ms peak
-  shift 3
-  start=$(date +%s%N)
-  setsid "$@" >/dev/null 2>&1 &
-  pid=$!
-  while [[ -z "$window" ]]; do
-    window=$(xdotool search --onlyvisible --pid "$pid" --name "$title" 2>/dev/null | head -1) || true
-  done
-  until [[ $(convert "x:$window[1x1+$x+$y]" -format '%[hex:p{0,0}]' info: 2>/dev/null) == FFFFFF* ]]; do :; done
-  ms=$((($(date +%s%N) - start) / 1000000))
+# one_start <title> <x> <y> <command...>: prints "<ms> <peak kB>" for one start.
+one_start() {
+  local ms pid peak
+  read -r ms pid < <("$build/bin/first_frame" "$@")
   sleep 1
   peak=$(tree_peak "$pid")
   kill -- -"$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  while kill -0 "$pid" 2>/dev/null; do sleep 0.1; done
   echo "$ms $peak"
 }
 
@@ -50,11 +42,12 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 measure() {
   local name=$1 results
   shift
-  results=$(for _ in $(seq "$runs"); do first_frame "$@"; done)
+  results=$(for _ in $(seq "$runs"); do one_start "$@"; done)
   echo "$name: first frame $(cut -d' ' -f1 <<<"$results" | median) ms, peak RSS $(cut -d' ' -f2 <<<"$results" | median) kB (median of $runs)"
 }
 
 measure bare Bare 300 300 "$build/bin/bare_window"
+measure "bare with a line of text" Bare 300 300 "$build/bin/bare_window" --text
 measure zintaro Varnel 300 470 "$build/bin/zintaro"
 
 if ! command -v mnemosyne >/dev/null; then
