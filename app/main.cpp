@@ -3,10 +3,17 @@
 #include "app/Tfrm_main.h"
 
 #include <cstdio>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 int main(int argc, char** argv)
 {
     KeepSessionBusFromAutolaunching();
+    // Reading the font configuration is the largest single part of the start: it runs
+    // beside the connection to the window system and the building of the window, which
+    // would otherwise wait for it at the first text they measure.
+    std::jthread fontConfiguration([] { FcInit(); });
     TApplication application(argc, argv);
     try {
         Tfrm_main window(application.ErrorBoxes());
