@@ -1,12 +1,10 @@
 #include "app/TErrorBoxes.h"
 #include "app/Tfrm_main.h"
-#include "bench/LibjpegAlone.h"
+#include "bench/DemoWordPicture.h"
 #include "bench/WidgetEvents.h"
 #include "controls/SUIButton.h"
 #include "controls/SUIStatusBar.h"
 #include "controls/SUITrackBar.h"
-#include "platform/core/FileBytes.h"
-#include "platform/core/Paths.h"
 
 #include <QApplication>
 
@@ -81,8 +79,6 @@ void BM_ResizeStep(benchmark::State& state)
 }
 BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMicrosecond);
 
-std::string DemoFolder() { return ExecutableDirectory() + "Demo"; }
-
 // One word step as the learner sees it: status text, picture decoded and painted on
 // screen, note shown, sound opened. Replay and an interval of one tick make every tick
 // show the word again.
@@ -102,13 +98,6 @@ void BM_WordStepWithWindow(benchmark::State& state)
 BENCHMARK(BM_WordStepWithWindow)->Unit(benchmark::kMicrosecond);
 
 // libjpeg alone on the same word's picture, in the same run.
-void BM_LibjpegAloneOnWordPicture(benchmark::State& state)
-{
-    const std::string bytes = ReadFileBytes(DemoFolder() + "/1.jpg");
-    TLibjpegAlone decoder;
-    for (auto _ : state)
-        decoder.Decode(bytes);
-}
 BENCHMARK(BM_LibjpegAloneOnWordPicture)->Unit(benchmark::kMicrosecond);
 
 } // namespace

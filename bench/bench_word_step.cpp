@@ -11,7 +11,7 @@
 #include "platform/jpeg/TJPEGImage.h"
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TNullAudioOutput.h"
-#include "bench/LibjpegAlone.h"
+#include "bench/DemoWordPicture.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -54,8 +54,6 @@ private:
     TMediaPlayer m_player;
 };
 
-std::string DemoFolder() { return ExecutableDirectory() + "Demo"; }
-
 void BM_WordStep(benchmark::State& state)
 {
     THeadlessView view;
@@ -81,14 +79,7 @@ void BM_PictureAloneOnWordPicture(benchmark::State& state)
 }
 BENCHMARK(BM_PictureAloneOnWordPicture)->Unit(benchmark::kMicrosecond);
 
-// libjpeg alone on word 1's picture.
-void BM_LibjpegAloneOnWordPicture(benchmark::State& state)
-{
-    const std::string bytes = ReadFileBytes(DemoFolder() + "/1.jpg");
-    TLibjpegAlone decoder;
-    for (auto _ : state)
-        decoder.Decode(bytes);
-}
+// libjpeg alone on word 1's picture, in the same run.
 BENCHMARK(BM_LibjpegAloneOnWordPicture)->Unit(benchmark::kMicrosecond);
 
 // A view that shows nothing: ReadIndex's own cost, not word 1's.

@@ -13,9 +13,8 @@ constexpr int kTextIndent = 2;
 
 } // namespace
 
-TStatusPanel::TStatusPanel(QWidget& bar, const TStatusPanels& panels)
-    : QObject(&bar)
-    , m_bar(bar)
+TStatusPanel::TStatusPanel(const TStatusPanels& panels)
+    : QObject(&panels.Bar())
     , m_panels(panels)
 {
 }
@@ -23,14 +22,14 @@ TStatusPanel::TStatusPanel(QWidget& bar, const TStatusPanels& panels)
 void TStatusPanel::SetWidth(int width)
 {
     m_width = width;
-    m_bar.update();
+    m_panels.Bar().update();
 }
 
 void TStatusPanel::SetText(const QString& text)
 {
     m_text = text;
     // Texts stay in their cells: a new one repaints only its own.
-    m_bar.update(m_panels.CellOf(*this));
+    m_panels.Bar().update(m_panels.CellOf(*this));
 }
 
 TStatusPanel& TStatusPanels::Panel(int index) const
@@ -55,7 +54,7 @@ QObject* TStatusPanels::Add(std::string_view collection)
 {
     if (collection != "Panels")
         return nullptr;
-    m_panels.push_back(new TStatusPanel(m_bar, *this));
+    m_panels.push_back(new TStatusPanel(*this));
     m_bar.update();
     return m_panels.back();
 }

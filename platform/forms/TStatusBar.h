@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-// One panel of a status bar, an item of its Panels collection; `bar` repaints when it
-// changes. The skinned status bar keeps its panels in the same items.
 class TStatusPanels;
+
+// One panel of a status bar, an item of its Panels collection; the bar repaints when it
+// changes. The skinned status bar keeps its panels in the same items.
 
 class TStatusPanel : public QObject {
     Q_OBJECT
@@ -18,7 +19,7 @@ class TStatusPanel : public QObject {
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 
 public:
-    TStatusPanel(QWidget& bar, const TStatusPanels& panels);
+    explicit TStatusPanel(const TStatusPanels& panels);
 
     int Width() const { return m_width; }
     void SetWidth(int width);
@@ -26,7 +27,6 @@ public:
     void SetText(const QString& text);
 
 private:
-    QWidget& m_bar;
     const TStatusPanels& m_panels;
     int m_width = 50;
     QString m_text;
@@ -41,6 +41,7 @@ public:
     {
     }
 
+    QWidget& Bar() const { return m_bar; }
     int Count() const { return int(m_panels.size()); }
     const std::vector<TStatusPanel*>& Items() const { return m_panels; }
     // Throws EInvalidOperation for an index that names no panel.
