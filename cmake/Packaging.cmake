@@ -39,6 +39,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the library scan cannot see them: Qt's X11 and Wayland platforms,
-# and the Chinese font zintaro-course draws its word cards with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk")
+# the sound server's client library, and the Chinese font zintaro-course draws its word
+# cards with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libpulse0, fonts-noto-cjk")
 include(CPack)

@@ -1,10 +1,12 @@
 #include "platform/media/TPulseConnection.h"
 
+#include "platform/media/TPulseLibrary.h"
 #include "platform/media/TRateAdapter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
-#include <pulse/pulseaudio.h>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 #include <utility>
@@ -27,7 +29,8 @@ constexpr char kStreamName[] = "Word";
 // member is touched from another thread.
 class TPulseConnection::TLoop {
 public:
-    TLoop(TPulseConnection& owner, std::string server, pa_mainloop* loop);
+    TLoop(TPulseConnection& owner, const TPulseLibrary& pulse, std::string server,
+        pa_mainloop* loop);
     ~TLoop();
     TLoop(const TLoop&) = delete;
     TLoop& operator=(const TLoop&) = delete;
@@ -59,7 +62,7 @@ private:
     static void OnWritable(pa_stream* stream, std::size_t bytes, void* voice);
     static void OnDrained(pa_stream* stream, int success, void* voice);
     static void OnDeadline(pa_mainloop_api*, pa_time_event* event, const timeval*, void* voice);
-    static void OnOrphanState(pa_stream* stream, void*);
+    static void OnOrphanState(pa_stream* stream, void* loop);
 
     void RunCommands();
     void Connect();
@@ -71,11 +74,13 @@ private:
     void EndVoice(TVoice& voice, std::optional<TVoiceEvent> report);
     void EndVoice(std::uint64_t id);
     // Leaves a stream nobody plays on to the server, which may still answer for it; the
-    // last reference goes once it has answered for the last time.
-    static void Orphan(pa_stream* stream);
+    // last reference goes once it has answered for the last time, at the latest when the
+    // context goes.
+    void Orphan(pa_stream* stream);
     void Shutdown();
 
     TPulseConnection& m_owner;
+    const TPulseLibrary& m_pulse;
     std::string m_server;
     pa_mainloop* m_mainloop;
     pa_mainloop_api* m_api;
@@ -84,17 +89,19 @@ private:
     std::map<std::uint64_t, TVoice> m_voices;
 };
 
-TPulseConnection::TLoop::TLoop(TPulseConnection& owner, std::string server, pa_mainloop* loop)
+TPulseConnection::TLoop::TLoop(
+    TPulseConnection& owner, const TPulseLibrary& pulse, std::string server, pa_mainloop* loop)
     : m_owner(owner)
+    , m_pulse(pulse)
     , m_server(std::move(server))
     , m_mainloop(loop)
-    , m_api(pa_mainloop_get_api(loop))
+    , m_api(m_pulse.mainloop_get_api(loop))
 {
 }
 
 TPulseConnection::TLoop::~TLoop()
 {
-    pa_mainloop_free(m_mainloop);
+    m_pulse.mainloop_free(m_mainloop);
 }
 
 void TPulseConnection::TLoop::Run()
@@ -102,7 +109,7 @@ void TPulseConnection::TLoop::Run()
     m_wake = m_api->io_new(m_api, m_owner.m_wakeFd, PA_IO_EVENT_INPUT, OnWake, this);
     // Connected before the first sound, which then starts without waiting for it.
     Connect();
-    pa_mainloop_run(m_mainloop, nullptr);
+    m_pulse.mainloop_run(m_mainloop, nullptr);
     m_api->io_free(m_wake);
 }
 
@@ -135,11 +142,11 @@ void TPulseConnection::TLoop::RunCommands()
 
 void TPulseConnection::TLoop::Connect()
 {
-    m_context = pa_context_new(m_api, kClientName);
+    m_context = m_pulse.context_new(m_api, kClientName);
     if (!m_context)
         return;
-    pa_context_set_state_callback(m_context, OnContextState, this);
-    if (pa_context_connect(m_context, m_server.empty() ? nullptr : m_server.c_str(),
+    m_pulse.context_set_state_callback(m_context, OnContextState, this);
+    if (m_pulse.context_connect(m_context, m_server.empty() ? nullptr : m_server.c_str(),
             PA_CONTEXT_NOAUTOSPAWN, nullptr)
         < 0)
         DropContext(); // unless a failure on the way dropped it already
@@ -148,7 +155,7 @@ void TPulseConnection::TLoop::Connect()
 void TPulseConnection::TLoop::OnContextState(pa_context* context, void* loop)
 {
     auto* self = static_cast<TLoop*>(loop);
-    switch (pa_context_get_state(context)) {
+    switch (self->m_pulse.context_get_state(context)) {
     case PA_CONTEXT_READY: {
         // Opening a stream may end its voice, so the voices are looked up one by one.
         std::vector<std::uint64_t> waiting;
@@ -175,14 +182,14 @@ void TPulseConnection::TLoop::DropContext()
     if (!m_context)
         return;
     pa_context* context = std::exchange(m_context, nullptr);
-    pa_context_set_state_callback(context, nullptr, nullptr);
+    m_pulse.context_set_state_callback(context, nullptr, nullptr);
     // Streams fail with their server; sounds still waiting for it find none.
     while (!m_voices.empty()) {
         TVoice& voice = m_voices.begin()->second;
         EndVoice(voice, voice.stream ? TVoiceEvent::Failed : TVoiceEvent::NoServer);
     }
-    pa_context_disconnect(context);
-    pa_context_unref(context);
+    m_pulse.context_disconnect(context);
+    m_pulse.context_unref(context);
 }
 
 void TPulseConnection::TLoop::StartVoice(
@@ -198,9 +205,9 @@ void TPulseConnection::TLoop::StartVoice(
     TVoice& voice = m_voices.try_emplace(id, id, std::move(sound), *this).first->second;
     voice.nextFrame = voice.adapter.ToOutputFrame(from);
     timeval at;
-    pa_timeval_add(pa_gettimeofday(&at), pa_usec_t { kStartBoundMs } * PA_USEC_PER_MSEC);
+    m_pulse.timeval_add(m_pulse.gettimeofday(&at), pa_usec_t { kStartBoundMs } * PA_USEC_PER_MSEC);
     voice.deadline = m_api->time_new(m_api, &at, OnDeadline, &voice);
-    if (pa_context_get_state(m_context) == PA_CONTEXT_READY)
+    if (m_pulse.context_get_state(m_context) == PA_CONTEXT_READY)
         OpenStream(voice);
 }
 
@@ -214,22 +221,22 @@ void TPulseConnection::TLoop::OpenStream(TVoice& voice)
     pa_buffer_attr buffer;
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength
-        = static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &format));
+        = static_cast<std::uint32_t>(m_pulse.usec_to_bytes(kBufferMs * PA_USEC_PER_MSEC, &format));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
 
-    pa_stream* stream = pa_stream_new(m_context, kStreamName, &format, nullptr);
+    pa_stream* stream = m_pulse.stream_new(m_context, kStreamName, &format, nullptr);
     if (!stream) {
         EndVoice(voice, TVoiceEvent::Failed);
         return;
     }
-    pa_stream_set_state_callback(stream, OnVoiceState, &voice);
-    pa_stream_set_write_callback(stream, OnWritable, &voice);
-    if (pa_stream_connect_playback(
+    m_pulse.stream_set_state_callback(stream, OnVoiceState, &voice);
+    m_pulse.stream_set_write_callback(stream, OnWritable, &voice);
+    if (m_pulse.stream_connect_playback(
             stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr)
         < 0) {
-        pa_stream_unref(stream);
+        m_pulse.stream_unref(stream);
         EndVoice(voice, TVoiceEvent::Failed);
         return;
     }
@@ -239,7 +246,7 @@ void TPulseConnection::TLoop::OpenStream(TVoice& voice)
 void TPulseConnection::TLoop::OnVoiceState(pa_stream* stream, void* voice)
 {
     auto& self = *static_cast<TVoice*>(voice);
-    switch (pa_stream_get_state(stream)) {
+    switch (self.loop.m_pulse.stream_get_state(stream)) {
     case PA_STREAM_READY:
         if (self.deadline)
             self.loop.m_api->time_free(std::exchange(self.deadline, nullptr));
@@ -262,10 +269,10 @@ void TPulseConnection::TLoop::OnWritable(pa_stream*, std::size_t bytes, void* vo
 
 void TPulseConnection::TLoop::Write(TVoice& voice, std::size_t bytes)
 {
-    const pa_buffer_attr* buffer = pa_stream_get_buffer_attr(voice.stream);
+    const pa_buffer_attr* buffer = m_pulse.stream_get_buffer_attr(voice.stream);
     if (buffer && buffer->maxlength > buffer->tlength) {
-        const std::size_t ahead = pa_usec_to_bytes(
-            kAheadMs * PA_USEC_PER_MSEC, pa_stream_get_sample_spec(voice.stream));
+        const std::size_t ahead = m_pulse.usec_to_bytes(
+            kAheadMs * PA_USEC_PER_MSEC, m_pulse.stream_get_sample_spec(voice.stream));
         bytes += std::min<std::size_t>(ahead, buffer->maxlength - buffer->tlength);
     }
     const std::size_t frameBytes = static_cast<std::size_t>(voice.adapter.BytesPerFrame());
@@ -274,18 +281,18 @@ void TPulseConnection::TLoop::Write(TVoice& voice, std::size_t bytes)
     while (wanted > 0) {
         void* data = nullptr;
         std::size_t size = static_cast<std::size_t>(wanted) * frameBytes;
-        if (pa_stream_begin_write(voice.stream, &data, &size) < 0 || !data) {
+        if (m_pulse.stream_begin_write(voice.stream, &data, &size) < 0 || !data) {
             EndVoice(voice, TVoiceEvent::Failed);
             return;
         }
         const auto frames
             = std::min<std::int64_t>(wanted, static_cast<std::int64_t>(size / frameBytes));
         if (frames == 0) {
-            pa_stream_cancel_write(voice.stream);
+            m_pulse.stream_cancel_write(voice.stream);
             break;
         }
         voice.adapter.Render(voice.nextFrame, frames, data);
-        if (pa_stream_write(voice.stream, data, static_cast<std::size_t>(frames) * frameBytes,
+        if (m_pulse.stream_write(voice.stream, data, static_cast<std::size_t>(frames) * frameBytes,
                 nullptr, 0, PA_SEEK_RELATIVE)
             < 0) {
             EndVoice(voice, TVoiceEvent::Failed);
@@ -295,13 +302,13 @@ void TPulseConnection::TLoop::Write(TVoice& voice, std::size_t bytes)
         wanted -= frames;
     }
     if (voice.nextFrame >= voice.adapter.FrameCount() && !voice.drain)
-        voice.drain = pa_stream_drain(voice.stream, OnDrained, &voice);
+        voice.drain = m_pulse.stream_drain(voice.stream, OnDrained, &voice);
 }
 
 void TPulseConnection::TLoop::OnDrained(pa_stream*, int success, void* voice)
 {
     auto& self = *static_cast<TVoice*>(voice);
-    pa_operation_unref(std::exchange(self.drain, nullptr));
+    self.loop.m_pulse.operation_unref(std::exchange(self.drain, nullptr));
     self.loop.EndVoice(self, success ? TVoiceEvent::Finished : TVoiceEvent::Failed);
 }
 
@@ -320,8 +327,8 @@ void TPulseConnection::TLoop::EndVoice(TVoice& voice, std::optional<TVoiceEvent>
         m_api->time_free(voice.deadline);
     if (voice.drain) {
         // A cancelled request never calls back, whenever its reply comes.
-        pa_operation_cancel(voice.drain);
-        pa_operation_unref(voice.drain);
+        m_pulse.operation_cancel(voice.drain);
+        m_pulse.operation_unref(voice.drain);
     }
     if (voice.stream)
         Orphan(voice.stream);
@@ -339,24 +346,25 @@ void TPulseConnection::TLoop::EndVoice(std::uint64_t id)
 
 void TPulseConnection::TLoop::Orphan(pa_stream* stream)
 {
-    pa_stream_set_write_callback(stream, nullptr, nullptr);
-    pa_stream_set_state_callback(stream, OnOrphanState, nullptr);
-    OnOrphanState(stream, nullptr);
+    m_pulse.stream_set_write_callback(stream, nullptr, nullptr);
+    m_pulse.stream_set_state_callback(stream, OnOrphanState, this);
+    OnOrphanState(stream, this);
 }
 
-void TPulseConnection::TLoop::OnOrphanState(pa_stream* stream, void*)
+void TPulseConnection::TLoop::OnOrphanState(pa_stream* stream, void* loop)
 {
-    switch (pa_stream_get_state(stream)) {
+    const TPulseLibrary& pulse = static_cast<TLoop*>(loop)->m_pulse;
+    switch (pulse.stream_get_state(stream)) {
     case PA_STREAM_READY:
         // Deleting the stream drops what the server holds of it: a cut-off sound stops.
-        if (pa_stream_disconnect(stream) < 0) {
+        if (pulse.stream_disconnect(stream) < 0) {
             // The context is going: the stream fails with it, and is let go then.
         }
         break;
     case PA_STREAM_FAILED:
     case PA_STREAM_TERMINATED:
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_unref(stream);
+        pulse.stream_set_state_callback(stream, nullptr, nullptr);
+        pulse.stream_unref(stream);
         break;
     default:
         // Still being made: it is disconnected once the server has made it.
@@ -369,12 +377,12 @@ void TPulseConnection::TLoop::Shutdown()
     while (!m_voices.empty())
         EndVoice(m_voices.begin()->second, std::nullopt);
     if (m_context) {
-        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        m_pulse.context_set_state_callback(m_context, nullptr, nullptr);
         // Every stream ends with the context, here and now, and is let go.
-        pa_context_disconnect(m_context);
-        pa_context_unref(std::exchange(m_context, nullptr));
+        m_pulse.context_disconnect(m_context);
+        m_pulse.context_unref(std::exchange(m_context, nullptr));
     }
-    pa_mainloop_quit(m_mainloop, 0);
+    m_pulse.mainloop_quit(m_mainloop, 0);
 }
 
 std::shared_ptr<TPulseConnection> TPulseConnection::For(const std::string& server)
@@ -388,14 +396,44 @@ std::shared_ptr<TPulseConnection> TPulseConnection::For(const std::string& serve
     return connection;
 }
 
-TPulseConnection::TPulseConnection(std::string server)
+TPulseConnection::TPulseConnection(std::string server, std::string library)
     : m_wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
-    pa_mainloop* mainloop = m_wakeFd >= 0 ? pa_mainloop_new() : nullptr;
-    if (!mainloop)
+    if (m_wakeFd < 0)
         return;
-    m_loop = std::make_unique<TLoop>(*this, std::move(server), mainloop);
-    m_thread = std::thread([this] { m_loop->Run(); });
+    m_thread = std::thread([this, server = std::move(server), library = std::move(library)] {
+        Serve(server, library);
+    });
+}
+
+void TPulseConnection::Serve(const std::string& server, const std::string& library)
+{
+    const TPulseLibrary* pulse = TPulseLibrary::Load(library.c_str());
+    pa_mainloop* mainloop = pulse ? pulse->mainloop_new() : nullptr;
+    if (!mainloop) {
+        ServeWithoutServer();
+        return;
+    }
+    TLoop(*this, *pulse, server, mainloop).Run();
+}
+
+void TPulseConnection::ServeWithoutServer()
+{
+    for (;;) {
+        pollfd wake { m_wakeFd, POLLIN, 0 };
+        if (::poll(&wake, 1, -1) < 0 && errno != EINTR)
+            return;
+        std::uint64_t count;
+        if (::read(m_wakeFd, &count, sizeof count) < 0) {
+            // Nothing to read: the commands were taken with an earlier wake-up.
+        }
+        for (const TCommand& command : TakeCommands()) {
+            if (command.kind == TCommand::TKind::Quit)
+                return;
+            if (command.kind == TCommand::TKind::Play)
+                Report(command.voice, TVoiceEvent::NoServer);
+        }
+    }
 }
 
 TPulseConnection::~TPulseConnection()
@@ -404,7 +442,6 @@ TPulseConnection::~TPulseConnection()
         Post({ TCommand::TKind::Quit });
         m_thread.join();
     }
-    m_loop.reset();
     if (m_wakeFd >= 0)
         ::close(m_wakeFd);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/media/TPulseLibrary.h"
 #include "platform/media/TWavDecoder.h"
 
 #include <QObject>
@@ -36,7 +37,8 @@ public:
     // output of the UI thread; it starts connecting as it is made.
     static std::shared_ptr<TPulseConnection> For(const std::string& server);
 
-    explicit TPulseConnection(std::string server);
+    // `library` is the client library's file name (another one only under a test).
+    explicit TPulseConnection(std::string server, std::string library = TPulseLibrary::kName);
     ~TPulseConnection();
     TPulseConnection(const TPulseConnection&) = delete;
     TPulseConnection& operator=(const TPulseConnection&) = delete;
@@ -56,6 +58,10 @@ private:
         std::int64_t fromFrame = 0;
     };
 
+    // The connection thread's whole life: the library loaded, then its main loop run.
+    void Serve(const std::string& server, const std::string& library);
+    // Without the library there is no server to seek: every sound is told so at once.
+    void ServeWithoutServer();
     void Post(TCommand command);
     // Called on the connection thread; the event reaches the voice's handler on the UI thread.
     void Report(std::uint64_t voice, TVoiceEvent event);
@@ -66,7 +72,6 @@ private:
     std::mutex m_commandsLock; // held only to push or take commands
     std::deque<TCommand> m_commands;
     int m_wakeFd = -1; // tells the connection thread there are commands
-    std::unique_ptr<TLoop> m_loop;
     std::thread m_thread;
     // UI thread only.
     std::uint64_t m_lastVoice = 0;

@@ -3,6 +3,7 @@
 #include "platform/media/TMediaPlayer.h"
 #include "platform/media/TNullAudioOutput.h"
 #include "platform/media/TPulseAudioOutput.h"
+#include "platform/media/TPulseConnection.h"
 #include "support/TempDir.h"
 #include "unit/platform/media/WavBytes.h"
 
@@ -236,6 +237,24 @@ TEST_F(SoundServer, SoundReturnsAfterTheServerWasLost)
     ASSERT_TRUE(server.Start());
     recorder = Record();
     EXPECT_TRUE(Heard(*recorder, "tone.wav")) << "the next word after the outage is silent";
+}
+
+// A machine without the client library plays in silence: every sound hears at once that
+// there is no server, and the connection still ends when asked.
+TEST(SoundWithoutClientLibrary, EverySoundIsToldThereIsNoServer)
+{
+    auto sound = std::make_shared<TWavSound>();
+    sound->sampleRate = kSinkRate;
+    sound->channels = 1;
+    sound->int16Samples.assign(kSinkRate / 10, 0);
+    std::vector<TVoiceEvent> told;
+    {
+        TPulseConnection connection("", "libzintaro-no-such-library.so.0");
+        for (int word = 0; word < 2; ++word)
+            connection.Play(sound, 0, [&](TVoiceEvent event) { told.push_back(event); });
+        RunEventLoopFor(100);
+    }
+    EXPECT_EQ(told, (std::vector { TVoiceEvent::NoServer, TVoiceEvent::NoServer }));
 }
 
 // Plays many words against the server's late replies in a child process, under valgrind
