@@ -2,6 +2,8 @@
 #include "skin/SUIThemes.h"
 #include "support/PixelImages.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 
 #include <array>
@@ -109,6 +111,20 @@ TEST(SkinResources, BitmapsLoadedByNameExistAtTheirSize)
         EXPECT_EQ(image.size(), QSize(bitmap.size.w, bitmap.size.h));
     }
     EXPECT_FALSE(LoadSkinBitmap("MAINICON").isNull());
+}
+
+// The pixels the build stored for the program are the drawn bitmaps', row for row.
+TEST(SkinResources, StoredPixelsAreTheDrawnBitmaps)
+{
+    const QDir drawn(ZINTARO_SOURCE_DIR "/resources/skin");
+    const QStringList files = drawn.entryList({ "*.png" });
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const QImage expected
+            = QImage(drawn.filePath(file)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(LoadSkinBitmap(QFileInfo(file).completeBaseName().toStdString()), expected);
+    }
 }
 
 TEST(SkinResources, MissingNamesGiveNullImages)
