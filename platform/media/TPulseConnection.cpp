@@ -107,7 +107,7 @@ TPulseConnection::TLoop::~TLoop()
 void TPulseConnection::TLoop::Run()
 {
     m_wake = m_api->io_new(m_api, m_owner.m_wakeFd, PA_IO_EVENT_INPUT, OnWake, this);
-    // Connected before the first sound, which then starts without waiting for it.
+    // The first sound is already waiting: it starts once the context is ready.
     Connect();
     m_pulse.mainloop_run(m_mainloop, nullptr);
     m_api->io_free(m_wake);
@@ -397,24 +397,21 @@ std::shared_ptr<TPulseConnection> TPulseConnection::For(const std::string& serve
 }
 
 TPulseConnection::TPulseConnection(std::string server, std::string library)
-    : m_wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+    : m_server(std::move(server))
+    , m_library(std::move(library))
+    , m_wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
-    if (m_wakeFd < 0)
-        return;
-    m_thread = std::thread([this, server = std::move(server), library = std::move(library)] {
-        Serve(server, library);
-    });
 }
 
-void TPulseConnection::Serve(const std::string& server, const std::string& library)
+void TPulseConnection::Serve()
 {
-    const TPulseLibrary* pulse = TPulseLibrary::Load(library.c_str());
+    const TPulseLibrary* pulse = TPulseLibrary::Load(m_library.c_str());
     pa_mainloop* mainloop = pulse ? pulse->mainloop_new() : nullptr;
     if (!mainloop) {
         ServeWithoutServer();
         return;
     }
-    TLoop(*this, *pulse, server, mainloop).Run();
+    TLoop(*this, *pulse, m_server, mainloop).Run();
 }
 
 void TPulseConnection::ServeWithoutServer()
@@ -451,6 +448,8 @@ std::uint64_t TPulseConnection::Play(
 {
     const std::uint64_t voice = ++m_lastVoice;
     m_handlers[voice] = std::move(onEvent);
+    if (!m_thread.joinable() && m_wakeFd >= 0)
+        m_thread = std::thread([this] { Serve(); });
     if (m_thread.joinable())
         Post({ TCommand::TKind::Play, voice, std::move(sound), fromFrame });
     else

@@ -34,7 +34,8 @@ public:
     static constexpr int kStartBoundMs = 250;
 
     // The connection to `server` ("" for the user's default server), shared by every
-    // output of the UI thread; it starts connecting as it is made.
+    // output of the UI thread. Its thread loads the client library and connects at the
+    // first sound, so that a program's start never waits for either.
     static std::shared_ptr<TPulseConnection> For(const std::string& server);
 
     // `library` is the client library's file name (another one only under a test).
@@ -59,7 +60,7 @@ private:
     };
 
     // The connection thread's whole life: the library loaded, then its main loop run.
-    void Serve(const std::string& server, const std::string& library);
+    void Serve();
     // Without the library there is no server to seek: every sound is told so at once.
     void ServeWithoutServer();
     void Post(TCommand command);
@@ -69,6 +70,8 @@ private:
     // Taken by the connection thread, all at once.
     std::deque<TCommand> TakeCommands();
 
+    const std::string m_server;
+    const std::string m_library;
     std::mutex m_commandsLock; // held only to push or take commands
     std::deque<TCommand> m_commands;
     int m_wakeFd = -1; // tells the connection thread there are commands

@@ -34,9 +34,10 @@
     F(timeval_add)                                                                             \
     F(usec_to_bytes)
 
-// The sound server's client library, loaded by the connection thread at its start rather
-// than linked into the program: the window does not wait for it, nor for the dozen codec
-// libraries it brings, before it shows. `pulse.stream_new(...)` calls pa_stream_new.
+// The sound server's client library, loaded by the connection thread at the first sound
+// rather than linked into the program: the start neither waits for it and the dozen codec
+// libraries it brings nor shares the processor with their loading while the window first
+// paints. `pulse.stream_new(...)` calls pa_stream_new.
 struct TPulseLibrary {
     static constexpr const char* kName = "libpulse.so.0";
 
