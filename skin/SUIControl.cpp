@@ -5,6 +5,53 @@
 
 #include <QPainter>
 
+namespace {
+
+// Controls paint one after another on the UI thread, each into this one image, which
+// grows to the largest: what a control drew is kept by the window's backing store, so a
+// buffer of its own would only hold a second copy of it.
+QImage& SharedBuffer()
+{
+    static QImage buffer;
+    return buffer;
+}
+
+bool g_sharedBufferInUse = false;
+
+// The buffer a control paints into: the shared one's first `size` pixels as an image of
+// that size, or an image of its own for a control painted while another is painting.
+class TPaintBuffer {
+public:
+    explicit TPaintBuffer(QSize size)
+        : m_shared(!g_sharedBufferInUse)
+    {
+        if (!m_shared) {
+            image = QImage(size, QImage::Format_RGB32);
+            return;
+        }
+        g_sharedBufferInUse = true;
+        QImage& shared = SharedBuffer();
+        if (shared.width() < size.width() || shared.height() < size.height())
+            shared = QImage(size.expandedTo(shared.size()), QImage::Format_RGB32);
+        image = QImage(shared.bits(), size.width(), size.height(), shared.bytesPerLine(),
+            QImage::Format_RGB32);
+    }
+    ~TPaintBuffer()
+    {
+        if (m_shared)
+            g_sharedBufferInUse = false;
+    }
+    TPaintBuffer(const TPaintBuffer&) = delete;
+    TPaintBuffer& operator=(const TPaintBuffer&) = delete;
+
+    QImage image;
+
+private:
+    bool m_shared;
+};
+
+} // namespace
+
 TsuiControl::TsuiControl(QWidget* parent, TThemeLoss themeLoss)
     : TControl(parent)
     , TsuiStyledControl(this)
@@ -48,15 +95,14 @@ void TsuiControl::paintEvent(QPaintEvent* event)
     const QSize size = BufferSize();
     if (size.isEmpty())
         return;
-    if (m_buffer.size() != size)
-        m_buffer = QImage(size, QImage::Format_RGB32);
+    TPaintBuffer buffer(size);
     {
-        TCanvas canvas(m_buffer);
-        // Only the exposed part reaches the screen; the rest of the buffer may stay stale.
+        TCanvas canvas(buffer.image);
+        // Only the exposed part reaches the screen; the rest of the buffer is left as it is.
         canvas.SetClipRect(TRect::FromQRect(event->rect()));
         canvas.Font().Assign(*Font());
         Paint(canvas);
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, m_buffer);
+    painter.drawImage(event->rect().topLeft(), buffer.image, event->rect());
 }

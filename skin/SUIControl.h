@@ -54,5 +54,4 @@ protected:
 
 private:
     TThemeLoss m_themeLoss;
-    mutable QImage m_buffer;
 };
