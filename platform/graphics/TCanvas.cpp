@@ -382,6 +382,11 @@ void TCanvas::CopyRect(
     const long long sh = sourceRect.Height();
     const QRgb keyRgb = key ? (ToPixel(*key) & kRgbMask) : 0;
 
+    if (!key && tw == sw && th == sh) {
+        CopyUnscaled(visible, src, static_cast<long long>(sourceRect.Left) - d.Left,
+            static_cast<long long>(sourceRect.Top) - d.Top);
+        return;
+    }
     std::vector<int> columns(static_cast<std::size_t>(visible.Width()));
     for (int x = visible.Left; x < visible.Right; ++x)
         columns[static_cast<std::size_t>(x - visible.Left)] = static_cast<int>(
@@ -401,6 +406,21 @@ void TCanvas::CopyRect(
                 continue;
             out[x] = kOpaque | value;
         }
+    }
+}
+
+void TCanvas::CopyUnscaled(const TRect& visible, const QImage& source, long long dx, long long dy)
+{
+    // Source pixels outside the image are skipped, as the scaled copy skips them.
+    const long long left = std::max<long long>(visible.Left, -dx);
+    const long long right = std::min<long long>(visible.Right, source.width() - dx);
+    const long long top = std::max<long long>(visible.Top, -dy);
+    const long long bottom = std::min<long long>(visible.Bottom, source.height() - dy);
+    for (long long y = top; y < bottom; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(int(y + dy)));
+        QRgb* out = reinterpret_cast<QRgb*>(m_image.scanLine(int(y)));
+        for (long long x = left; x < right; ++x)
+            out[x] = kOpaque | in[x + dx];
     }
 }
 

@@ -144,6 +144,8 @@ private:
     TRect ToDevice(const TRect& rect) const { return rect.Offset(m_origin.x, m_origin.y); }
     void FillDevice(const TRect& deviceRect, QRgb pixel);
     void FillDeviceWithBrush(const TRect& deviceRect);
+    // Copies the pixels at (x + dx, y + dy) of `source` to each device pixel (x, y) of `visible`.
+    void CopyUnscaled(const TRect& visible, const QImage& source, long long dx, long long dy);
     void PlotDevice(int x, int y, QRgb pixel);
     void DrawLine(TPoint from, TPoint to);
     std::vector<TLine> LayoutText(std::string_view text, const TRect& rect, unsigned flags) const;

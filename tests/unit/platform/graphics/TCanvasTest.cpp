@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <chrono>
+#include <climits>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -351,6 +352,10 @@ TEST(TCanvasBitmaps, CopyRectTakesPartOfTheSourceAndIgnoresEmptyRects)
     EXPECT_EQ(Map(image, kFill)[0], "#...");
     EXPECT_EQ(Map(image, kInk)[0], ".#..");
     EXPECT_EQ(At(image, 2, 0), kBack);
+    // So do sources at the far ends of the coordinates.
+    canvas.CopyRect({ 0, 0, 4, 1 }, source, { INT_MAX - 4, 0, INT_MAX, 1 });
+    canvas.CopyRect({ 0, 0, 4, 1 }, source, { INT_MIN, 0, INT_MIN + 4, 1 });
+    EXPECT_EQ(Map(image, kFill)[0], "#...");
 }
 
 TEST(TCanvasBitmaps, DrawingAnImageOntoItselfReadsTheOriginal)
