@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <QResource>
-#include <QtEndian>
 #include <QString>
+#include <QtEndian>
 
 #include <map>
 #include <string>
@@ -39,8 +39,7 @@ QImage PixelsOf(const QResource& resource)
         || qint64(width) * height * 4 != resource.size() - kHeaderBytes)
         return {};
     const uchar* pixels = data + kHeaderBytes;
-    const QImage image(pixels, int(width), int(height), qsizetype(width) * 4,
-        QImage::Format_RGB32);
+    const QImage image(pixels, int(width), int(height), qsizetype(width) * 4, QImage::Format_RGB32);
     // Pixels must lie on 32-bit boundaries to be used in place; otherwise they are copied.
     if (reinterpret_cast<quintptr>(pixels) % alignof(quint32) != 0)
         return image.copy();

@@ -29,8 +29,8 @@ constexpr char kStreamName[] = "Word";
 // member is touched from another thread.
 class TPulseConnection::TLoop {
 public:
-    TLoop(TPulseConnection& owner, const TPulseLibrary& pulse, std::string server,
-        pa_mainloop* loop);
+    TLoop(
+        TPulseConnection& owner, const TPulseLibrary& pulse, std::string server, pa_mainloop* loop);
     ~TLoop();
     TLoop(const TLoop&) = delete;
     TLoop& operator=(const TLoop&) = delete;

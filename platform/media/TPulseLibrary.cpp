@@ -18,8 +18,8 @@ std::optional<TPulseLibrary> Open(const char* name)
     }
     TPulseLibrary library;
     bool complete = true;
-#define ZINTARO_PULSE_RESOLVE(name)                                                            \
-    library.name = reinterpret_cast<decltype(library.name)>(dlsym(RTLD_DEFAULT, "pa_" #name)); \
+#define ZINTARO_PULSE_RESOLVE(name)                                                                \
+    library.name = reinterpret_cast<decltype(library.name)>(dlsym(RTLD_DEFAULT, "pa_" #name));     \
     complete = complete && library.name;
     ZINTARO_PULSE_FUNCTIONS(ZINTARO_PULSE_RESOLVE)
 #undef ZINTARO_PULSE_RESOLVE

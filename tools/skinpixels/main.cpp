@@ -26,8 +26,8 @@ bool Convert(const QString& png, const QString& outDir)
         std::fprintf(stderr, "zintaro-skin-pixels: cannot write %s\n", qPrintable(path));
         return false;
     }
-    const quint32 size[] = { qToLittleEndian(quint32(image.width())),
-        qToLittleEndian(quint32(image.height())) };
+    const quint32 size[]
+        = { qToLittleEndian(quint32(image.width())), qToLittleEndian(quint32(image.height())) };
     bool written = out.write(reinterpret_cast<const char*>(size), sizeof size) == sizeof size;
     const qsizetype rowBytes = qsizetype(image.width()) * 4;
     for (int y = 0; y < image.height() && written; ++y)

@@ -121,8 +121,7 @@ TEST(SkinResources, StoredPixelsAreTheDrawnBitmaps)
     ASSERT_FALSE(files.isEmpty());
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
-        const QImage expected
-            = QImage(drawn.filePath(file)).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = QImage(drawn.filePath(file)).convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(LoadSkinBitmap(QFileInfo(file).completeBaseName().toStdString()), expected);
     }
 }
