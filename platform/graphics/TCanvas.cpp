@@ -554,6 +554,11 @@ int TCanvas::DrawText(std::string_view text, const TRect& rect, unsigned flags)
 {
     const QFont font = m_font.ToQFont();
     const QFontMetrics metrics(font, &m_image);
+    // A single line wholly outside the clip is one line high whatever it says, so it is not
+    // laid out: a status bar repainting one panel passes over the others' texts.
+    if (!m_image.isNull() && (flags & DT_SINGLELINE) && !(flags & DT_NOCLIP)
+        && ToDevice(rect).Intersect(m_clip).IsEmpty())
+        return metrics.height();
     const std::vector<TLine> lines = LayoutText(text, rect, flags);
     if (m_image.isNull())
         return 0;

@@ -449,6 +449,14 @@ TEST_F(TCanvasText, DrawTextAlignsSingleLinesAndClipsToTheRectangle)
     image.fill(ToPixel(kBack));
     canvas.DrawText("A caption far too long to fit", { 0, 0, 30, 40 }, DT_SINGLELINE);
     EXPECT_LE(InkBox(image, kBack).Right, 30);
+
+    // Outside the canvas's clip a line draws nothing and is still one line high.
+    const int lineHeight = canvas.DrawText("Chinese", rect, DT_SINGLELINE);
+    image.fill(ToPixel(kBack));
+    canvas.SetClipRect({ 0, 0, 5, 5 });
+    EXPECT_EQ(canvas.DrawText("Chinese", rect, DT_SINGLELINE), lineHeight);
+    EXPECT_EQ(Map(image, kBack)[20], std::string(120, '#'));
+    canvas.ResetClip();
 }
 
 TEST_F(TCanvasText, EndEllipsisShortensToTheWidth)
