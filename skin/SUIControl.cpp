@@ -10,36 +10,39 @@ namespace {
 // Controls paint one after another on the UI thread, each into this one image, which
 // grows to the largest: what a control drew is kept by the window's backing store, so a
 // buffer of its own would only hold a second copy of it.
-QImage& SharedBuffer()
-{
-    static QImage buffer;
-    return buffer;
-}
+struct TSharedBuffer {
+    QImage image;
+    bool inUse = false;
+};
 
-bool g_sharedBufferInUse = false;
+TSharedBuffer& Shared()
+{
+    static TSharedBuffer shared;
+    return shared;
+}
 
 // The buffer a control paints into: the shared one's first `size` pixels as an image of
 // that size, or an image of its own for a control painted while another is painting.
 class TPaintBuffer {
 public:
     explicit TPaintBuffer(QSize size)
-        : m_shared(!g_sharedBufferInUse)
+        : m_shared(!Shared().inUse)
     {
         if (!m_shared) {
             image = QImage(size, QImage::Format_RGB32);
             return;
         }
-        g_sharedBufferInUse = true;
-        QImage& shared = SharedBuffer();
-        if (shared.width() < size.width() || shared.height() < size.height())
-            shared = QImage(size.expandedTo(shared.size()), QImage::Format_RGB32);
-        image = QImage(shared.bits(), size.width(), size.height(), shared.bytesPerLine(),
-            QImage::Format_RGB32);
+        TSharedBuffer& shared = Shared();
+        shared.inUse = true;
+        if (shared.image.width() < size.width() || shared.image.height() < size.height())
+            shared.image = QImage(size.expandedTo(shared.image.size()), QImage::Format_RGB32);
+        image = QImage(shared.image.bits(), size.width(), size.height(),
+            shared.image.bytesPerLine(), QImage::Format_RGB32);
     }
     ~TPaintBuffer()
     {
         if (m_shared)
-            g_sharedBufferInUse = false;
+            Shared().inUse = false;
     }
     TPaintBuffer(const TPaintBuffer&) = delete;
     TPaintBuffer& operator=(const TPaintBuffer&) = delete;

@@ -3,13 +3,13 @@
 #include "platform/forms/TControl.h"
 #include "skin/SUIMenuSkin.h"
 
-#include <QKeyEvent>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 
 #include <vector>
 
+class QKeyEvent;
 class TsuiForm;
 class TsuiMainMenu;
 

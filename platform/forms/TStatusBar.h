@@ -12,7 +12,6 @@ class TStatusPanels;
 
 // One panel of a status bar, an item of its Panels collection; the bar repaints when it
 // changes. The skinned status bar keeps its panels in the same items.
-
 class TStatusPanel : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Width READ Width WRITE SetWidth)

@@ -552,17 +552,16 @@ TRect TCanvas::CalcTextRect(std::string_view text, const TRect& rect, unsigned f
 
 int TCanvas::DrawText(std::string_view text, const TRect& rect, unsigned flags)
 {
-    const QFont font = m_font.ToQFont();
-    const QFontMetrics metrics(font, &m_image);
-    // A single line wholly outside the clip is one line high whatever it says, so it is not
-    // laid out: a status bar repainting one panel passes over the others' texts.
-    if (!m_image.isNull() && (flags & DT_SINGLELINE) && !(flags & DT_NOCLIP)
-        && ToDevice(rect).Intersect(m_clip).IsEmpty())
-        return metrics.height();
-    const std::vector<TLine> lines = LayoutText(text, rect, flags);
     if (m_image.isNull())
         return 0;
+    const QFont font = m_font.ToQFont();
+    const QFontMetrics metrics(font, &m_image);
     const TRect clip = (flags & DT_NOCLIP) ? m_clip : ToDevice(rect).Intersect(m_clip);
+    // A single line is one line high whatever it says, so outside the clip it is not laid
+    // out: a status bar repainting one panel passes over the others' texts.
+    if (clip.IsEmpty() && (flags & DT_SINGLELINE))
+        return metrics.height();
+    const std::vector<TLine> lines = LayoutText(text, rect, flags);
     if (clip.IsEmpty())
         return metrics.height() * static_cast<int>(lines.size());
 
