@@ -16,8 +16,37 @@ bool IsJpegExtension(std::string extension)
 
 } // namespace
 
+class TImage::TSurface : public QWidget {
+public:
+    explicit TSurface(TImage& image)
+        : QWidget(&image)
+        , m_image(image)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QImage& bitmap = m_image.m_picture.Bitmap();
+        m_image.ReportDecodeError();
+        QPainter painter(this);
+        // Only when memory for the pixels could not be had; grey as undecodable rows are.
+        if (bitmap.isNull())
+            painter.fillRect(rect(), QColor(128, 128, 128));
+        else
+            painter.drawImage(m_image.PictureRect().translated(-pos()), bitmap);
+    }
+
+private:
+    TImage& m_image;
+};
+
 TImage::TImage(QWidget* parent)
     : TControl(parent)
+    , m_surface(new TSurface(*this))
 {
     SetBounds(0, 0, 105, 105);
 }
@@ -25,13 +54,41 @@ TImage::TImage(QWidget* parent)
 void TImage::SetCenter(bool center)
 {
     m_center = center;
-    update();
+    ShowPicture();
 }
 
 void TImage::SetStretch(bool stretch)
 {
     m_stretch = stretch;
-    update();
+    ShowPicture();
+}
+
+void TImage::resizeEvent(QResizeEvent* event)
+{
+    TControl::resizeEvent(event);
+    ShowPicture();
+}
+
+QRect TImage::PictureRect() const
+{
+    if (m_stretch)
+        return rect();
+    const QSize size(m_picture.Width(), m_picture.Height());
+    if (!m_center)
+        return QRect(QPoint(0, 0), size);
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+void TImage::ShowPicture()
+{
+    const QRect covered = m_picture.Empty() ? QRect() : PictureRect().intersected(rect());
+    m_surface->setVisible(!covered.isEmpty());
+    if (covered.isEmpty())
+        return;
+    if (m_surface->geometry() == covered)
+        m_surface->update();
+    else
+        m_surface->setGeometry(covered);
 }
 
 void TImage::LoadPictureFromFile(const std::string& path)
@@ -43,22 +100,7 @@ void TImage::LoadPictureFromFile(const std::string& path)
     picture.LoadFromFile(path);
     m_picture = picture;
     m_errorReported = false;
-    update();
-}
-
-void TImage::paintEvent(QPaintEvent*)
-{
-    if (m_picture.Empty())
-        return;
-    const QImage& bitmap = m_picture.Bitmap();
-    ReportDecodeError();
-    QPainter painter(this);
-    if (m_stretch)
-        painter.drawImage(rect(), bitmap);
-    else if (m_center)
-        painter.drawImage((width() - bitmap.width()) / 2, (height() - bitmap.height()) / 2, bitmap);
-    else
-        painter.drawImage(0, 0, bitmap);
+    ShowPicture();
 }
 
 void TImage::ReportDecodeError()

@@ -40,11 +40,20 @@ public:
     std::function<void(const Exception& error)> OnPictureError;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    class TSurface;
+
+    // Where the picture lands in this box, before the box cuts it off.
+    QRect PictureRect() const;
+    // Fits the surface to the part of the box the picture covers and repaints it.
+    void ShowPicture();
     void ReportDecodeError();
 
+    // The picture is drawn by an opaque child covering exactly the picture, so a new
+    // picture repaints only itself and not the parent under it.
+    TSurface* m_surface;
     TJPEGImage m_picture;
     bool m_center = false;
     bool m_stretch = false;

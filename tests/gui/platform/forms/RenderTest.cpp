@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QScreen>
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -24,6 +25,16 @@ int QuadrantLevel(int x, int y)
     return y < 8 ? (x < 8 ? 50 : 200) : (x < 8 ? 100 : 150);
 }
 
+std::string Jpeg(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(100);
+    EXPECT_TRUE(writer.write(image));
+    return buffer.data().toStdString();
+}
+
 std::string QuadrantJpeg()
 {
     QImage image(16, 16, QImage::Format_Grayscale8);
@@ -31,12 +42,7 @@ std::string QuadrantJpeg()
         for (int x = 0; x < 16; ++x)
             image.scanLine(y)[x] = uchar(QuadrantLevel(x, y));
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    EXPECT_TRUE(writer.write(image));
-    return buffer.data().toStdString();
+    return Jpeg(image);
 }
 
 bool IsLevel(QRgb pixel, int level)
@@ -127,6 +133,40 @@ TEST(Image, ADecodeErrorAtPaintIsReportedOnceAfterThePaint)
     QApplication::processEvents();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].rfind("JPEG error #", 0), 0u) << reports[0];
+}
+
+TEST(Image, ANewPictureRepaintsOnlyItselfAndWhatTheOldOneLeavesUncovered)
+{
+    TPictureScene scene(25, 21);
+    scene.form.show();
+    QApplication::processEvents();
+    struct TPaints : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } formPaints;
+    scene.form.installEventFilter(&formPaints);
+
+    scene.image->LoadPictureFromFile(scene.dir.File("1.jpg"));
+    QApplication::processEvents();
+    EXPECT_EQ(formPaints.count, 0) << "a picture of the same size covers all the old one did";
+
+    QImage small(8, 8, QImage::Format_Grayscale8);
+    small.fill(200);
+    scene.dir.Write("small.jpg", Jpeg(small));
+    scene.image->LoadPictureFromFile(scene.dir.File("small.jpg"));
+    QApplication::processEvents();
+    EXPECT_GT(formPaints.count, 0);
+    // What is on screen, not a fresh render: the old picture's corners must be gone.
+    QImage screen = scene.form.screen()->grabWindow(scene.form.winId()).toImage();
+    const QPoint oldPicture(5 + 4, 5 + 2), newPicture(5 + 8, 5 + 6);
+    for (QPoint corner : { QPoint(0, 0), QPoint(15, 15) })
+        EXPECT_EQ(screen.pixel(oldPicture + corner), kWhite) << corner.x() << "," << corner.y();
+    EXPECT_TRUE(IsLevel(screen.pixel(newPicture), 200));
+    EXPECT_TRUE(IsLevel(screen.pixel(newPicture + QPoint(7, 7)), 200));
 }
 
 TEST(SpeedButton, AFlatButtonShowsAFrameOnlyUnderThePointerOrPressed)
