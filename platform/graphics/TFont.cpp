@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -21,25 +21,25 @@ struct TSubstitute {
 };
 
 // Layouts name the classic desktop faces; these are the packaged faces closest in metrics.
-constexpr std::array<TSubstitute, 6> kSubstitutes = {{
-    {"MS Sans Serif", "DejaVu Sans"},
-    {"Tahoma", "DejaVu Sans"},
-    {"Verdana", "DejaVu Sans"},
-    {"Arial", "DejaVu Sans"},
-    {"Courier New", "DejaVu Sans Mono"},
-    {"Times New Roman", "DejaVu Serif"},
-}};
+constexpr std::array<TSubstitute, 6> kSubstitutes = { {
+    { "MS Sans Serif", "DejaVu Sans" },
+    { "Tahoma", "DejaVu Sans" },
+    { "Verdana", "DejaVu Sans" },
+    { "Arial", "DejaVu Sans" },
+    { "Courier New", "DejaVu Sans Mono" },
+    { "Times New Roman", "DejaVu Serif" },
+} };
 
 struct TStyleName {
     TFont::Style style;
     const char* name;
 };
-constexpr std::array<TStyleName, 4> kStyleNames = {{
-    {TFont::fsBold, "fsBold"},
-    {TFont::fsItalic, "fsItalic"},
-    {TFont::fsUnderline, "fsUnderline"},
-    {TFont::fsStrikeOut, "fsStrikeOut"},
-}};
+constexpr std::array<TStyleName, 4> kStyleNames = { {
+    { TFont::fsBold, "fsBold" },
+    { TFont::fsItalic, "fsItalic" },
+    { TFont::fsUnderline, "fsUnderline" },
+    { TFont::fsStrikeOut, "fsStrikeOut" },
+} };
 
 // a * b / c rounded to the nearest integer, halves away from zero.
 int MulDivRound(int a, int b, int c)
@@ -77,7 +77,10 @@ void TFont::SetHeight(int height)
     Changed();
 }
 
-int TFont::Size() const { return -MulDivRound(m_height, kPointsPerInch, kDesignDpi); }
+int TFont::Size() const
+{
+    return -MulDivRound(m_height, kPointsPerInch, kDesignDpi);
+}
 
 void TFont::SetSize(int points)
 {
@@ -88,7 +91,7 @@ void TFont::SetSize(int points)
 void TFont::SetColor(TColor color)
 {
     m_color = color;
-    Changed();
+    Notify(); // the Qt font has no colour
 }
 
 void TFont::SetStyles(unsigned styles)
@@ -117,7 +120,7 @@ void TFont::SetStyleText(const QString& text)
     unsigned styles = 0;
     for (const QString& part : inner.split(',', Qt::SkipEmptyParts)) {
         auto entry = std::find_if(kStyleNames.begin(), kStyleNames.end(),
-                                  [&](const TStyleName& name) { return part.trimmed() == QLatin1String(name.name); });
+            [&](const TStyleName& name) { return part.trimmed() == QLatin1String(name.name); });
         if (entry == kStyleNames.end())
             throw EInvalidOperation("Unknown font style \"" + part.trimmed().toStdString() + "\"");
         styles |= entry->style;
@@ -131,25 +134,36 @@ void TFont::Assign(const TFont& other)
     m_height = other.m_height;
     m_color = other.m_color;
     m_styles = other.m_styles;
-    Changed();
+    m_qfont = other.ToQFont();
+    Notify();
 }
 
 QFont TFont::ToQFont() const
 {
+    if (m_qfont)
+        return *m_qfont;
     QFont font(SubstituteFontFamily(m_name));
     // A positive height includes the internal leading; 80% is close for these faces.
     long long height = m_height;
     long long pixels = height < 0 ? -height : height * 4 / 5;
-    font.setPixelSize(static_cast<int>(std::clamp(pixels, 1LL, static_cast<long long>(kMaxPixelSize))));
+    font.setPixelSize(
+        static_cast<int>(std::clamp(pixels, 1LL, static_cast<long long>(kMaxPixelSize))));
     font.setBold(m_styles & fsBold);
     font.setItalic(m_styles & fsItalic);
     font.setUnderline(m_styles & fsUnderline);
     font.setStrikeOut(m_styles & fsStrikeOut);
     font.setStyleStrategy(QFont::PreferAntialias);
+    m_qfont = font;
     return font;
 }
 
 void TFont::Changed()
+{
+    m_qfont.reset();
+    Notify();
+}
+
+void TFont::Notify()
 {
     if (OnChange)
         OnChange();

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // A control's font as layouts store it. A negative Height is the character height in
 // pixels; a positive one is the cell height. Layouts are at 96 dpi and not rescaled.
@@ -40,7 +41,8 @@ public:
 
     void Assign(const TFont& other);
 
-    // The Qt font to draw with, the family substituted where this desktop lacks it.
+    // The Qt font to draw with, the family substituted where this desktop lacks it. Kept
+    // until the next change, so its glyph engine is found once, not at every text drawn.
     QFont ToQFont() const;
 
     // Called after any change, so the owning control can repaint.
@@ -48,11 +50,13 @@ public:
 
 private:
     void Changed();
+    void Notify();
 
     QString m_name = "MS Sans Serif";
     int m_height = -11;
     TColor m_color = clWindowText;
     unsigned m_styles = 0;
+    mutable std::optional<QFont> m_qfont;
 };
 
 // The family this desktop draws a requested family with ("Tahoma" -> "DejaVu Sans").

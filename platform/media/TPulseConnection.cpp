@@ -468,6 +468,10 @@ void TPulseConnection::Post(TCommand command)
     {
         std::lock_guard lock(m_commandsLock);
         m_commands.push_back(std::move(command));
+        // Commands already waiting have woken the thread, which takes them all at once:
+        // a Stop and the Play after it cost one wake-up.
+        if (m_commands.size() > 1)
+            return;
     }
     const std::uint64_t one = 1;
     if (::write(m_wakeFd, &one, sizeof one) < 0) {
