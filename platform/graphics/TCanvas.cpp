@@ -454,7 +454,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text)
 }
 
 std::vector<TCanvas::TLine> TCanvas::LayoutText(
-    std::string_view text, const TRect& rect, unsigned flags) const
+    std::string_view text, const TRect& rect, unsigned flags, bool measured) const
 {
     const QFontMetrics metrics(m_font.ToQFont(), &m_image);
     const bool singleLine = flags & DT_SINGLELINE;
@@ -515,8 +515,10 @@ std::vector<TCanvas::TLine> TCanvas::LayoutText(
     else if (singleLine && (flags & DT_BOTTOM))
         y = rect.Bottom - lineHeight;
 
+    measured = measured || (flags & (DT_CENTER | DT_RIGHT | DT_END_ELLIPSIS));
     for (TLine& line : lines) {
-        line.width = metrics.horizontalAdvance(line.text);
+        if (measured)
+            line.width = metrics.horizontalAdvance(line.text);
         if ((flags & DT_END_ELLIPSIS) && line.width > available) {
             QString shortened = line.text;
             while (!shortened.isEmpty()
@@ -561,7 +563,9 @@ int TCanvas::DrawText(std::string_view text, const TRect& rect, unsigned flags)
     // out: a status bar repainting one panel passes over the others' texts.
     if (clip.IsEmpty() && (flags & DT_SINGLELINE))
         return metrics.height();
-    const std::vector<TLine> lines = LayoutText(text, rect, flags);
+    // Only the background behind a line needs its width here.
+    const std::vector<TLine> lines
+        = LayoutText(text, rect, flags, Brush.Style != TBrushStyle::Clear);
     if (clip.IsEmpty())
         return metrics.height() * static_cast<int>(lines.size());
 

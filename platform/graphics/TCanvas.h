@@ -148,7 +148,10 @@ private:
     void CopyUnscaled(const TRect& visible, const QImage& source, long long dx, long long dy);
     void PlotDevice(int x, int y, QRgb pixel);
     void DrawLine(TPoint from, TPoint to);
-    std::vector<TLine> LayoutText(std::string_view text, const TRect& rect, unsigned flags) const;
+    // Lines are measured where the flags place them by their width, or where `measured`
+    // asks for it: shaping a line to measure it costs as much as drawing it.
+    std::vector<TLine> LayoutText(
+        std::string_view text, const TRect& rect, unsigned flags, bool measured = true) const;
 
     QImage& m_image;
     TFont m_font;
