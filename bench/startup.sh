@@ -39,16 +39,28 @@ one_start() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-measure() {
-  local name=$1 results
-  shift
-  results=$(for _ in $(seq "$runs"); do one_start "$@"; done)
-  echo "$name: first frame $(cut -d' ' -f1 <<<"$results" | median) ms, peak RSS $(cut -d' ' -f2 <<<"$results" | median) kB (median of $runs)"
+# report <name> <lines of "ms peak">
+report() {
+  local results=${2%$'\n'}
+  echo "$1: first frame $(cut -d' ' -f1 <<<"$results" | median) ms, peak RSS $(cut -d' ' -f2 <<<"$results" | median) kB (median of $runs)"
 }
 
-measure bare Bare 300 300 "$build/bin/bare_window"
-measure "bare with a line of text" Bare 300 300 "$build/bin/bare_window" --text
-measure zintaro Varnel 300 470 "$build/bin/zintaro"
+measure() {
+  local name=$1
+  shift
+  report "$name" "$(for _ in $(seq "$runs"); do one_start "$@"; done)"
+}
+
+# A start of each in every round, so the machine's drift falls on the three alike.
+bare="" text="" zintaro=""
+for _ in $(seq "$runs"); do
+  bare+="$(one_start Bare 300 300 "$build/bin/bare_window")"$'\n'
+  text+="$(one_start Bare 300 300 "$build/bin/bare_window" --text)"$'\n'
+  zintaro+="$(one_start Varnel 300 470 "$build/bin/zintaro")"$'\n'
+done
+report bare "$bare"
+report "bare with a line of text" "$text"
+report zintaro "$zintaro"
 
 if ! command -v mnemosyne >/dev/null; then
   echo "mnemosyne: not installed, not measured"
