@@ -511,4 +511,9 @@ TEST_F(TCanvasText, SolidBrushFillsTheTextCell)
     EXPECT_EQ(At(image, 5 + w, 5), kBack);
     EXPECT_EQ(At(image, 5, 5 + h), kBack);
     EXPECT_NE(InkBox(image, kFill), TRect {});
+
+    // Left-aligned DrawText needs the width for nothing but this cell.
+    canvas.DrawText("Hi", { 60, 5, 110, 35 }, DT_SINGLELINE);
+    EXPECT_EQ(At(image, 60 + w - 1, 5 + h - 1), kFill);
+    EXPECT_EQ(At(image, 60 + w, 5), kBack);
 }
