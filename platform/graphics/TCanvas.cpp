@@ -515,9 +515,9 @@ std::vector<TCanvas::TLine> TCanvas::LayoutText(
     else if (singleLine && (flags & DT_BOTTOM))
         y = rect.Bottom - lineHeight;
 
-    measured = measured || (flags & (DT_CENTER | DT_RIGHT | DT_END_ELLIPSIS));
+    const bool measure = measured || (flags & (DT_CENTER | DT_RIGHT | DT_END_ELLIPSIS));
     for (TLine& line : lines) {
-        if (measured)
+        if (measure)
             line.width = metrics.horizontalAdvance(line.text);
         if ((flags & DT_END_ELLIPSIS) && line.width > available) {
             QString shortened = line.text;
