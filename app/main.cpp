@@ -2,6 +2,8 @@
 #include "app/TApplication.h"
 #include "app/Tfrm_main.h"
 
+#include <QFontDatabase>
+
 #include <cstdio>
 #include <thread>
 
@@ -15,6 +17,9 @@ int main(int argc, char** argv)
     // would otherwise wait for it at the first text they measure.
     std::jthread fontConfiguration([] { FcInit(); });
     TApplication application(argc, argv);
+    // Qt fills its font database at the first text measured, which the window does only
+    // once it is built; filled here meanwhile. The database serialises its own access.
+    std::jthread fontDatabase([] { QFontDatabase::families(); });
     try {
         Tfrm_main window(application.ErrorBoxes());
         window.show();

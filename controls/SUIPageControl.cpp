@@ -74,7 +74,6 @@ TsuiPageControl::TsuiPageControl(QWidget* parent)
     : TsuiTab(parent)
 {
     MakeTopPanel();
-    TopPanel()->SetTabs({});
     TakeFormStyle();
 }
 
@@ -141,7 +140,7 @@ void TsuiPageControl::SelectPage(int index)
 
 TsuiTabControlTopPanel* TsuiPageControl::CreateTopPanel()
 {
-    return new TsuiPageControlTopPanel(this);
+    return new TsuiPageControlTopPanel(this, {});
 }
 
 void TsuiPageControl::BorderColorChanged()

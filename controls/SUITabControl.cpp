@@ -179,9 +179,10 @@ void NotifyTabSelected(TsuiTabControlTopPanel* strip, int index)
 
 // ---- The strip -------------------------------------------------------------------------
 
-TsuiTabControlTopPanel::TsuiTabControlTopPanel(TsuiTab* owner)
+TsuiTabControlTopPanel::TsuiTabControlTopPanel(TsuiTab* owner, QStringList tabs)
     : TsuiControl(owner)
     , m_owner(owner)
+    , m_tabs(std::move(tabs))
 {
     // Installed after the skinned controls' own description, so it is asked first.
     static const bool factoryInstalled = [] {
@@ -324,8 +325,18 @@ void TsuiTabControlTopPanel::ApplyStyle(const TsuiStyleSource& source)
     Relayout();
 }
 
+void TsuiTabControlTopPanel::OwnerLoaded()
+{
+    if (const std::optional<TView> view = std::exchange(m_deferredView, std::nullopt))
+        Relayout(*view);
+}
+
 void TsuiTabControlTopPanel::Relayout(TView view)
 {
+    if (m_owner->Loading()) {
+        m_deferredView = std::max(view, m_deferredView.value_or(TView::AsItIs));
+        return;
+    }
     // A selected tab scrolled off to the left comes back as the first one shown.
     if (view == TView::KeepActiveInView && m_tabIndex >= 0 && m_tabIndex < m_tabs.size()
         && TabShown(m_tabIndex)) {
@@ -645,6 +656,11 @@ void TsuiTab::Paint(TCanvas& canvas) const
     canvas.Pen.Style = TPenStyle::Solid;
     canvas.Polyline(
         { { 0, top }, { 0, height - 1 }, { width - 1, height - 1 }, { width - 1, top - 1 } });
+}
+
+void TsuiTab::Loaded()
+{
+    m_topPanel->OwnerLoaded();
 }
 
 void TsuiTab::resizeEvent(QResizeEvent* event)

@@ -28,7 +28,8 @@ public:
     static constexpr int kMaxTabs = 64;
     static constexpr int kClickableTabs = kMaxTabs - 1;
 
-    explicit TsuiTabControlTopPanel(TsuiTab* owner);
+    // A tabbed control starts with one tab, "Tab1"; a page control with none.
+    explicit TsuiTabControlTopPanel(TsuiTab* owner, QStringList tabs = { "Tab1" });
 
     TsuiTab* OwnerTab() const { return m_owner; }
 
@@ -72,6 +73,9 @@ public:
     void PlaceInOwner();
     // Lays the tabs out again after something they depend on changed, and repaints.
     void Relayout();
+    // While the owner is read from a layout, its captions, fonts and tab visibility come
+    // in one at a time; the tabs are laid out once, when it is loaded.
+    void OwnerLoaded();
 
     // Clicks tab `index` as the mouse would: OnChanging may refuse it.
     void ClickTab(int index);
@@ -104,7 +108,7 @@ private:
     void TrackCursor(std::optional<QPoint> cursor);
 
     TsuiTab* m_owner;
-    QStringList m_tabs { "Tab1" };
+    QStringList m_tabs;
     int m_tabIndex = 0;
     int m_leftMargin = 10;
     std::array<int, kMaxTabs> m_tabWidths;
@@ -115,6 +119,7 @@ private:
     bool m_overflow = false;
     bool m_userClick = false;
     std::optional<QPoint> m_cursor;
+    std::optional<TView> m_deferredView;
 
     QImage m_activeTab;
     QImage m_inactiveTab;
@@ -172,6 +177,7 @@ protected:
     void ApplyStyle(const TsuiStyleSource& source) override;
     void Paint(TCanvas& canvas) const override;
     void resizeEvent(QResizeEvent* event) override;
+    void Loaded() override;
 
 private:
     friend class TsuiTabControlTopPanel;

@@ -71,14 +71,15 @@ struct TPages {
 
 using TLog = std::vector<std::string>;
 
-std::unique_ptr<TForm> ReadForm(const char* layout, THandlerTable handlers = {})
+std::unique_ptr<TForm> ReadForm(const char* layout, THandlerTable handlers = {}, bool show = true)
 {
     TClassRegistry registry;
     RegisterSkinnedControls(registry);
     auto form = std::make_unique<TForm>();
     form->Handlers() = std::move(handlers);
     ReadLayout(layout, *form, registry, form->Handlers());
-    form->show();
+    if (show)
+        form->show();
     return form;
 }
 
@@ -170,12 +171,22 @@ TEST(PageControl, AStoredPageListOrdersTheSheetsAndTheSelectedTabFollowsTheActiv
       PageControl = pc
     end
   end
-end)");
+end)",
+        {}, false);
     auto* control = form->findChild<TsuiPageControl*>("pc");
     EXPECT_EQ(control->Pages(), QStringList({ "first", "second" }));
     EXPECT_EQ(control->TopPanel()->Tabs(), QStringList({ "First", "Second" }));
     EXPECT_EQ(control->ActivePage()->objectName(), "second");
     EXPECT_EQ(control->TopPanel()->TabIndex(), 1);
+
+    // The tabs were laid out once the control was loaded, not first when shown.
+    TsuiTabControlTopPanel* strip = control->TopPanel();
+    const std::optional<TRect> first = strip->TabRect(0), second = strip->TabRect(1);
+    ASSERT_TRUE(first && second);
+    strip->Relayout();
+    EXPECT_EQ(strip->TabRect(0), first);
+    EXPECT_EQ(strip->TabRect(1), second);
+    EXPECT_GT(second->Width(), 20);
 }
 
 TEST(PageControl, EventsComeInTheirOrderAndOnlyWhenTheTabChanges)
