@@ -17,8 +17,9 @@ int main(int argc, char** argv)
     // would otherwise wait for it at the first text they measure.
     std::jthread fontConfiguration([] { FcInit(); });
     TApplication application(argc, argv);
-    // Qt fills its font database at the first text measured, which the window does only
-    // once it is built; filled here meanwhile. The database serialises its own access.
+    // Qt fills its font database at the first text measured; filled here, beside the
+    // building of the window, it is ready before the window measures much. The database
+    // serialises its own access.
     std::jthread fontDatabase([] { QFontDatabase::families(); });
     try {
         Tfrm_main window(application.ErrorBoxes());
